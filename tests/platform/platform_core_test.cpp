@@ -40,3 +40,17 @@ TEST(Prompts, ScriptedUninstallsOnDestruction)
     }
     EXPECT_EQ(prompts().openFileName({}), std::nullopt);
 }
+
+#include "platform/busy_pointer.h"
+
+TEST(BusyPointer, NestedGuardsTurnThePointerOnceAndBack)
+{
+    QList<bool> calls;
+    setBusyPointerHandler([&](bool busy) { calls.append(busy); });
+    {
+        BusyPointer outer;
+        BusyPointer inner;
+    }
+    setBusyPointerHandler({});
+    EXPECT_EQ(calls, (QList<bool>{true, false}));
+}
