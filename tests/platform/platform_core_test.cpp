@@ -1,3 +1,4 @@
+#include "platform/busy_pointer.h"
 #include "platform/scripted_prompts.h"
 
 #include <gtest/gtest.h>
@@ -41,7 +42,6 @@ TEST(Prompts, ScriptedUninstallsOnDestruction)
     EXPECT_EQ(prompts().openFileName({}), std::nullopt);
 }
 
-#include "platform/busy_pointer.h"
 
 TEST(BusyPointer, NestedGuardsTurnThePointerOnceAndBack)
 {
