@@ -6,6 +6,7 @@
 
 #include "platform/scripted_prompts.h"
 
+#include <QAbstractItemModelTester>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -444,6 +445,19 @@ TEST_F(Commands, ExitAsksAboutTheGameThenTheFile)
     script.queueAnswer(MessageAnswer::No);
     EXPECT_TRUE(commands.mayExit());
     EXPECT_EQ(messages(), (QStringList{GamePrompt, FilePrompt}));
+}
+
+TEST_F(Commands, GameListModelStaysConsistentThroughFillAndClear)
+{
+    QAbstractItemModelTester tester(&list, QAbstractItemModelTester::FailureReportingMode::Warning);
+    EXPECT_EQ(list.rowCount(), 0);
+    openFixture();
+    EXPECT_EQ(list.rowCount(), 3);
+    EXPECT_EQ(list.data(list.index(0)).toString(), "[Event \"a\"] ");
+    EXPECT_FALSE(list.data(list.index(0), Qt::EditRole).isValid());
+    commands.ClearDatabase();
+    EXPECT_EQ(list.rowCount(), 0);
+    EXPECT_EQ(host.previewClears, 2);
 }
 
 } // namespace

@@ -1,9 +1,11 @@
 #include "test_files.h"
 
+#include "viewer/database/file_io.h"
 #include "viewer/database/line_reader.h"
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <vector>
 
 using namespace pavisto;
@@ -101,6 +103,47 @@ TEST(LineReader, SplitsAtEveryLineEndAndKeepsPosition)
         lines.append(reader.next().toByteArray());
     EXPECT_EQ(lines, (QList<QByteArray>{"a", "b", "c", "", "d", "", "e"}));
     EXPECT_EQ(reader.position(), text.size());
+}
+
+// A device that fails after handing out part of its bytes, like a disk read error.
+class FailingDevice final : public QIODevice {
+public:
+    explicit FailingDevice(QByteArray bytes, qint64 failAt) : m_bytes(std::move(bytes)), m_failAt(failAt)
+    {
+        open(QIODevice::ReadOnly);
+    }
+    qint64 size() const override { return m_bytes.size(); }
+
+protected:
+    qint64 readData(char *data, qint64 max) override
+    {
+        if (pos() >= m_failAt) {
+            setErrorString(QStringLiteral("Input/output error"));
+            return -1;
+        }
+        const qint64 n = qMin(max, m_failAt - pos());
+        std::memcpy(data, m_bytes.constData() + pos(), size_t(n));
+        return n;
+    }
+    qint64 writeData(const char *, qint64) override { return -1; }
+
+private:
+    QByteArray m_bytes;
+    qint64 m_failAt;
+};
+
+TEST(FileRead, FailurePartWayKeepsTheBytesReadAndTheReason)
+{
+    const QByteArray text = "[A]\n\n1. e4 *\n\n[B]\n\n1. d4 *\n";
+    FailingDevice device(text, 14);
+    const FileContents contents = readAllBytes(device);
+    EXPECT_EQ(contents.bytes, text.left(14));
+    EXPECT_EQ(contents.error, QStringLiteral("Input/output error"));
+    EXPECT_EQ(test::imported(contents.bytes).count(), 1);
+
+    const FileContents missing = readFileBytes(QStringLiteral("/nonexistent/file.pgn"));
+    EXPECT_TRUE(missing.bytes.isEmpty());
+    EXPECT_TRUE(missing.error);
 }
 
 TEST(ImportProgress, PercentIsThePositionRoundedDownTo128AndHalfToEven)

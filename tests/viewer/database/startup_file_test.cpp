@@ -1,6 +1,7 @@
 #include "test_files.h"
 
 #include "viewer/database/startup_file.h"
+#include "viewer/database/viewer_state.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -118,6 +119,16 @@ TEST(StartupFile, WriteFailureIsSilentAndKeepsTheOldFile)
     ASSERT_TRUE(test::writeBytes(dir.filePath("file"), "x"));
     EXPECT_FALSE(WriteStartupFile(Defaults, {dir.filePath("file/program"), dir.filePath("file/config")}));
     EXPECT_EQ(test::readBytes(dir.filePath("file")), "x");
+}
+
+TEST(StartupFile, SpeedOutsideItsRangeIsUsedAsTheNearestInside)
+{
+    EXPECT_EQ(autoPlaySpeedInRange(0), 1);
+    EXPECT_EQ(autoPlaySpeedInRange(-7), 1);
+    EXPECT_EQ(autoPlaySpeedInRange(1), 1);
+    EXPECT_EQ(autoPlaySpeedInRange(45), 45);
+    EXPECT_EQ(autoPlaySpeedInRange(90), 90);
+    EXPECT_EQ(autoPlaySpeedInRange(32767), 90);
 }
 
 } // namespace
