@@ -4,6 +4,7 @@
 
 #include <cctype>
 #include <fstream>
+#include <memory>
 #include <sstream>
 #include <string>
 #include <string_view>
@@ -31,10 +32,57 @@ inline bool playSan(RulesEngine &engine, std::string_view san)
     return true;
 }
 
-// Sets the engine to the position of a FEN text as a new game.
-inline void loadFen(RulesEngine &engine, const std::string &fen)
+// A fresh engine showing the position of a FEN text as a new game.
+inline std::unique_ptr<RulesEngine> engineAt(const std::string &fen)
 {
-    engine.LoadFEN(fen);
+    auto engine = std::make_unique<RulesEngine>();
+    engine->LoadFEN(fen);
+    return engine;
+}
+
+// Fills the move-in-progress fields as a drop of the piece on `from` onto `to` does.
+inline void prepareDrop(RulesEngine &engine, std::string_view from, std::string_view to)
+{
+    engine.FromFile = static_cast<std::int16_t>(fileNumber(from[0]));
+    engine.FromRank = static_cast<std::int16_t>(rankNumber(from[1]));
+    engine.ToFile = static_cast<std::int16_t>(fileNumber(to[0]));
+    engine.ToRank = static_cast<std::int16_t>(rankNumber(to[1]));
+    engine.FromIndex = static_cast<std::int16_t>(squareIndex(engine.FromFile, engine.FromRank));
+    engine.ToIndex = static_cast<std::int16_t>(squareIndex(engine.ToFile, engine.ToRank));
+    engine.FromSquareName = from;
+    engine.ToSquareName = to;
+    engine.FromFileLetter = from[0];
+    engine.FromFileText = std::string(1, from[0]);
+    engine.ToFileLetter = to[0];
+    const PieceCode source = engine.picBoard[engine.FromIndex].Tag;
+    const PieceCode target = engine.picBoard[engine.ToIndex].Tag;
+    engine.MoverColor = source.color();
+    engine.MovePiece = source.piece();
+    engine.TargetColor = target.color();
+    engine.TargetPiece = target.isEmpty() ? 'E' : target.piece();
+    engine.MoveLegal = false;
+    engine.PromotionPending = false;
+}
+
+// Runs the piece rule and then the check test for a drop, as the move entry does; true
+// when the move may be made.
+inline bool ruleAccepts(RulesEngine &engine, std::string_view from, std::string_view to)
+{
+    prepareDrop(engine, from, to);
+    switch (engine.MovePiece) {
+    case 'p': engine.Pawn(); break;
+    case 'N': engine.Knight(); break;
+    case 'B': engine.Bishop(); break;
+    case 'R': engine.Rook(); break;
+    case 'Q': engine.Queen(); break;
+    case 'K':
+        engine.King();
+        return engine.MoveLegal && engine.KingsAdjacent == 'N'
+               && !(engine.OnMove == 'W' ? engine.WhiteInCheck : engine.BlackInCheck);
+    default: return false;
+    }
+    engine.CheckForCheck();
+    return engine.MoveLegal && !(engine.OnMove == 'W' ? engine.WhiteInCheck : engine.BlackInCheck);
 }
 
 // The placement field of the FEN of the cells.
