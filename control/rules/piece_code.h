@@ -65,6 +65,38 @@ struct BoardGrid {
         return onBoard(file, rank) ? (*this)(rank, file) : EmptyCode;
     }
 
+    // True when every square strictly between two squares of one line or diagonal is empty.
+    constexpr bool clearBetween(int fromFile, int fromRank, int toFile, int toRank) const
+    {
+        const int stepFile = (toFile > fromFile) - (toFile < fromFile);
+        const int stepRank = (toRank > fromRank) - (toRank < fromRank);
+        for (int f = fromFile + stepFile, r = fromRank + stepRank; f != toFile || r != toRank;
+             f += stepFile, r += stepRank)
+            if (!(*this)(r, f).isEmpty())
+                return false;
+        return true;
+    }
+
+    // True when a knight, bishop, rook or queen (`piece` 'N', 'B', 'R', 'Q') on the first
+    // square could move to the second by its geometry and path alone; what stands on the
+    // second square is not looked at. Both squares must be on the board.
+    constexpr bool reaches(char piece, int fromFile, int fromRank, int toFile, int toRank) const
+    {
+        const int df = toFile > fromFile ? toFile - fromFile : fromFile - toFile;
+        const int dr = toRank > fromRank ? toRank - fromRank : fromRank - toRank;
+        if (df == 0 && dr == 0)
+            return false;
+        const bool diagonal = df == dr;
+        const bool line = df == 0 || dr == 0;
+        switch (piece) {
+        case 'N': return (df == 1 && dr == 2) || (df == 2 && dr == 1);
+        case 'B': return diagonal && clearBetween(fromFile, fromRank, toFile, toRank);
+        case 'R': return line && clearBetween(fromFile, fromRank, toFile, toRank);
+        case 'Q': return (diagonal || line) && clearBetween(fromFile, fromRank, toFile, toRank);
+        default: return false;
+        }
+    }
+
     friend constexpr bool operator==(const BoardGrid &, const BoardGrid &) = default;
 };
 

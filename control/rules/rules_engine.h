@@ -8,6 +8,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 
@@ -240,20 +241,21 @@ private:
     void rollBackRuleEffects();
 
     // piece_rules.cpp
-    bool slidingPathClear(int stepFile, int stepRank) const;
     void rememberRuleEffects();
-    bool tryCastling(int kingFromIndex, int kingToIndex, int rookFromIndex, int rookToIndex,
-                     std::string_view emptyIndexes, char letter);
+    void tryCastling(int kingFromIndex, int kingToIndex, int rookFromIndex, int rookToIndex,
+                     std::initializer_list<int> emptyIndexes, char letter);
 
     // san.cpp
     bool readDestination(std::string_view square);
-    void tryPieceMove(bool kingAdjacencyFirst);
-    void tryPiece();
-    void castleWith(int kingFromIndex, int kingToIndex, int rookFromIndex, int rookToIndex, bool black,
-                    bool queenSide);
+    bool tryCandidate(int file, int rank, bool kingAdjacencyFirst);
+    void makePawnMove();
+    void castleWith(int kingFromIndex, int kingToIndex, int rookFromIndex, int rookToIndex);
+    void joinCastleOption();
 
     // rival.cpp
-    bool rivalPathClear(int stepFile, int stepRank) const;
+    void rivalMovementTest(char piece);
+    void rivalReaches(char piece);
+    void reachTest(char piece);
 
     std::function<void(EngineEvent)> m_eventHandler;
     std::uint64_t m_changedCells = ~std::uint64_t{0};
