@@ -233,6 +233,10 @@ TEST_F(HostedBoard, EveryProcedureIsAMethodAHostCanCallSafely)
     for (const auto &row : named)
         EXPECT_EQ(board.dispatch->memberName(row.id), QLatin1String(row.name));
     EXPECT_TRUE(board.dispatch->memberName(0x60030063).isEmpty());
+    EXPECT_EQ(board.dispatch->memberHelp(id::DisplayCoordinates),
+              "Returns/sets value indicating if lables for boardcoordinates are displayed.");
+    EXPECT_EQ(board.dispatch->memberHelp(id::Refresh), "Forces a complete repaint of a object.");
+    EXPECT_TRUE(board.dispatch->memberHelp(id::Ply).isEmpty());
 
     // Called out of turn, with no move in progress, no procedure may crash the host.
     call(id::LoadGame, {Game});
