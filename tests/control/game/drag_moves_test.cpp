@@ -151,7 +151,10 @@ TEST_F(EngineTest, DragOverLiftsThePieceAndACancelPutsItBack)
     EXPECT_EQ(engine.picBoard[cell("g1")].BorderStyle, CellBorder::None);
     // Nonsense cell indexes are ignored.
     engine.picBoard_DragOver(0);
+    engine.picBoard_DragOver(cell("e2"));
     engine.picBoard_DragDrop(65, cell("e2"));
+    EXPECT_EQ(engine.picBoard[cell("e2")].Picture, PieceImage::imgWpawn);
+    EXPECT_EQ(engine.picBoard[cell("e2")].BorderStyle, CellBorder::None);
     engine.picBoard_DragDrop(cell("e4"), cell("e4"));
     EXPECT_EQ(engine.GameLength, 0);
 }
