@@ -61,10 +61,14 @@ void GameEngine::ReadGame()
     }
     Forsyth = start.Fen;
     ReadForsyth();
+    // Promotion tokens set PromotionPiece while they are resolved; the host's choice for
+    // moves made by dragging must survive the replay.
+    const std::string promotionPiece = PromotionPiece;
     for (int ply = 1, last = lastPly(); ply <= last; ++ply) {
         PendingEPSquare = "-";
         GoForwardOneMove();
     }
+    PromotionPiece = promotionPiece;
     setCellsVisible(true);
     Ply = 0;
     Forsyth = start.Fen;
@@ -189,12 +193,14 @@ void GameEngine::LoadMove(const std::string &moveText)
     const std::int16_t previousLength = GameLength;
     const bool previousImportError = ImportError;
     std::string previousSAN = std::move(next.MoveSAN);
+    const std::string promotionPiece = PromotionPiece;
 
     LoadMoveMode = true;
     LoadMoveDone = false;
     next.MoveSAN = moveText;
     GameLength = static_cast<std::int16_t>(GameLength + 1);
     GoForwardOneMove();
+    PromotionPiece = promotionPiece;
     if (LoadMoveDone) {
         UpdateGameStatus();
         raiseEvent(EngineEvent::LoadMoveComplete);

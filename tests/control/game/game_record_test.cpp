@@ -172,6 +172,19 @@ TEST_F(EngineTest, FiveHundredAndFirstPlyIsRefused)
     EXPECT_EQ(events.back(), E::LoadMoveComplete);
 }
 
+TEST_F(EngineTest, ReplayedPromotionsKeepTheHostsPromotionPiece)
+{
+    engine.PromotionPiece = "R";
+    engine.LoadSetup("4k3/P7/8/8/8/8/8/4K3 w - - 0 1", "1. a8=N *");
+    EXPECT_EQ(engine.PlyRecords[1].Fen, "N3k3/8/8/8/8/8/8/4K3 b - - 0 1");
+    EXPECT_EQ(engine.PromotionPiece, "R");
+
+    engine.LoadFEN("4k3/P7/8/8/8/8/8/4K3 w - - 0 1");
+    engine.LoadMove("a8=B");
+    EXPECT_EQ(engine.PlyRecords[1].Fen, "B3k3/8/8/8/8/8/8/4K3 b - - 0 1");
+    EXPECT_EQ(engine.PromotionPiece, "R");
+}
+
 TEST_F(EngineTest, ReturnTextsOfAnyPlyInTheRecord)
 {
     engine.LoadGame("1. e4 e5 *");
