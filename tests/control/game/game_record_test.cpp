@@ -1,5 +1,7 @@
 #include "engine_fixture.h"
 
+#include "platform/busy_pointer.h"
+
 namespace tolvar::testing {
 namespace {
 
@@ -74,6 +76,23 @@ TEST_F(EngineTest, IllegalMoveLoadsTheRestAndReportsOnce)
     EXPECT_EQ(engine.PlyRecords[5].Fen.substr(0, engine.PlyRecords[4].Fen.find(' ')),
               engine.PlyRecords[4].Fen.substr(0, engine.PlyRecords[4].Fen.find(' ')));
     EXPECT_EQ(fenTail(engine.PlyRecords[5].Fen, 5).substr(0, 1), "b");
+}
+
+TEST_F(EngineTest, ReplayShowsTheBusyPointerUntilBeforeTheMessage)
+{
+    std::vector<std::string> trace;
+    // Each change of the pointer notes how many messages were shown before it.
+    platform::setBusyPointerHandler([&](bool busy) {
+        trace.push_back((busy ? "busy " : "normal ") + std::to_string(prompts.records().size()));
+    });
+    engine.setEventHandler([&trace](EngineEvent event) {
+        if (event == E::LoadGameComplete)
+            trace.push_back("complete");
+    });
+    engine.LoadGame("1. e4 e5 2. Ke3 *");
+    platform::setBusyPointerHandler(nullptr);
+    EXPECT_EQ(trace, (std::vector<std::string>{"busy 0", "normal 0", "complete"}));
+    EXPECT_EQ(messageTitles(), std::vector<std::string>{"Import Error"});
 }
 
 TEST_F(EngineTest, LoadSetupWithBlackToMove)
