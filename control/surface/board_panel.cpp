@@ -72,15 +72,6 @@ SquareCellWidget *BoardPanel::cell(int index) const
     return index >= 1 && index <= 64 ? m_cells[size_t(index)] : nullptr;
 }
 
-int BoardPanel::cellAt(const QPoint &point) const
-{
-    for (int index = 1; index <= 64; ++index) {
-        if (m_cells[size_t(index)]->isVisible() && m_cells[size_t(index)]->geometry().contains(point))
-            return index;
-    }
-    return 0;
-}
-
 void BoardPanel::pressCell(int index)
 {
     const SquareCell &model = m_engine.picBoard[size_t(index)];

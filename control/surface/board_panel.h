@@ -26,8 +26,6 @@ public:
     void syncCells();
 
     SquareCellWidget *cell(int index) const;
-    // The cell under a point of the panel, or 0.
-    int cellAt(const QPoint &point) const;
 
     // The drag protocol, as the cells' mouse and drag events call it.
     // A press on a cell whose drag mode is automatic starts a drag at once.
