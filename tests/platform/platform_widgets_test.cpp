@@ -9,7 +9,10 @@
 
 #include <QCursor>
 #include <QPrinter>
+#include <QAbstractButton>
 #include <QGuiApplication>
+#include <QMessageBox>
+#include <QTimer>
 #include <QWidget>
 
 #include <gtest/gtest.h>
@@ -149,4 +152,45 @@ TEST(Desktop, AStandInReplacesTheRealServices)
     EXPECT_EQ(desktop().programFolder(), "/opt/pavisto");
     setDesktop(nullptr);
     EXPECT_EQ(desktop().programFolder(), QCoreApplication::applicationDirPath());
+}
+
+TEST(QtPromptsDialogs, MessageBoxShowsTheRequestAndMapsThePressedButton)
+{
+    QtPrompts prompts;
+    QString title;
+    QString text;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    int buttonCount = 0;
+    // Answer the modal box from inside its own event loop.
+    QTimer::singleShot(0, [&] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        title = box->windowTitle();
+        text = box->text();
+        icon = box->icon();
+        buttonCount = int(box->buttons().size());
+        box->button(QMessageBox::No)->click();
+    });
+    const MessageAnswer answer =
+        prompts.message({"Save changes to the game?", "Pavisto", MessageIcon::Question, MessageButtons::YesNoCancel});
+    EXPECT_EQ(answer, MessageAnswer::No);
+    EXPECT_EQ(title, "Pavisto");
+    EXPECT_EQ(text, "Save changes to the game?");
+    EXPECT_EQ(icon, QMessageBox::Question);
+    EXPECT_EQ(buttonCount, 3);
+}
+
+TEST(QtPromptsDialogs, CancelledInputIsNoAnswer)
+{
+    QtPrompts prompts;
+    QTimer::singleShot(0, [] {
+        if (auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget()))
+            dialog->reject();
+    });
+    EXPECT_EQ(prompts.input({"Name?", "Tag", "x"}), std::nullopt);
+    QTimer::singleShot(0, [] {
+        if (auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget()))
+            dialog->accept();
+    });
+    EXPECT_EQ(prompts.input({"Name?", "Tag", "preset"}), QStringLiteral("preset"));
 }
