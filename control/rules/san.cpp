@@ -229,7 +229,8 @@ void RulesEngine::makePawnMove()
 void RulesEngine::DoPGNMove()
 {
     CheckForCheck();
-    if ((OnMove == 'W' && WhiteInCheck) || (OnMove == 'B' && BlackInCheck)) {
+    if ((OnMove == 'W' && WhiteInCheck) || (OnMove == 'B' && BlackInCheck) || !onBoard(FromFile, FromRank)
+        || !onBoard(ToFile, ToRank)) {
         MoveLegal = false;
         return;
     }
@@ -242,6 +243,8 @@ void RulesEngine::DoPGNMove()
 
 void RulesEngine::PGNPromotePiece()
 {
+    if (!onBoard(FromFile, FromRank))
+        return;
     FromIndex = static_cast<std::int16_t>(squareIndex(FromFile, FromRank));
     if (PromotionPiece != "Q" && PromotionPiece != "R" && PromotionPiece != "B" && PromotionPiece != "N")
         return;
