@@ -1,0 +1,103 @@
+#include "pgn_export.h"
+
+#include "file_io.h"
+
+#include <QIODevice>
+
+namespace pavisto {
+namespace {
+
+const QString CrLf = QStringLiteral("\r\n");
+
+// Bytes collected before they go to the file, so a large database is written in
+// pieces instead of being built whole in memory.
+constexpr qsizetype WriteChunk = 1 << 16;
+
+} // namespace
+
+QString withCrLf(const QString &text)
+{
+    QString out;
+    out.reserve(text.size() + text.size() / 32);
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c == QLatin1Char('\r')) {
+            if (i + 1 < text.size() && text[i + 1] == QLatin1Char('\n'))
+                ++i;
+            out += CrLf;
+        } else if (c == QLatin1Char('\n')) {
+            out += CrLf;
+        } else {
+            out += c;
+        }
+    }
+    return out;
+}
+
+QString savedGameTags(const QStringList &tagLines)
+{
+    QString tags;
+    for (const QString &line : tagLines)
+        tags += line + CrLf;
+    return tags + CrLf;
+}
+
+QString savedGameMoves(const QString &annotatedMoveList)
+{
+    return withCrLf(annotatedMoveList) + CrLf;
+}
+
+QString gameFileText(const QStringList &tagLines, const QString &moveListText)
+{
+    return savedGameTags(tagLines) + withCrLf(moveListText) + CrLf;
+}
+
+TextEncoding databaseWriteEncoding(const GameDatabase &games)
+{
+    return games.canWrite(games.encoding()) ? games.encoding() : TextEncoding::Utf8;
+}
+
+void writeDatabase(const GameDatabase &games, TextEncoding encoding, QIODevice &out)
+{
+    QByteArray chunk;
+    chunk.reserve(WriteChunk + 4096);
+    if (encoding == TextEncoding::Utf8Bom)
+        chunk.append(Utf8ByteOrderMark);
+    for (int game = 1; game <= games.count(); ++game) {
+        if (games.isDeleted(game))
+            continue;
+        if (games.hasTagSection(game))
+            games.appendTagBytes(game, chunk, encoding);
+        games.appendMoveBytes(game, chunk, encoding);
+        chunk.append("\r\n");
+        if (chunk.size() >= WriteChunk) {
+            out.write(chunk);
+            chunk.clear();
+        }
+    }
+    out.write(chunk);
+}
+
+std::optional<QString> saveDatabase(GameDatabase &games, const QString &path)
+{
+    const TextEncoding encoding = databaseWriteEncoding(games);
+    std::optional<QString> error =
+        writeFileAtomically(path, [&](QIODevice &out) { writeDatabase(games, encoding, out); });
+    if (!error)
+        games.setEncoding(encoding);
+    return error;
+}
+
+std::optional<QString> saveText(const QString &text, TextEncoding encoding, const QString &path)
+{
+    std::optional<QByteArray> bytes = encodeText(text, encoding);
+    if (!bytes) {
+        encoding = TextEncoding::Utf8;
+        bytes = encodeText(text, encoding);
+    }
+    if (encoding == TextEncoding::Utf8Bom)
+        bytes->prepend(Utf8ByteOrderMark.data(), Utf8ByteOrderMark.size());
+    return writeFileAtomically(path, [&](QIODevice &out) { out.write(*bytes); });
+}
+
+} // namespace pavisto
