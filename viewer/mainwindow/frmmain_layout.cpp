@@ -65,12 +65,15 @@ void FrmMain::buildControls()
     auto *frame = place<QFrame>(m_picMain, "Picture1", twipsRect(330, 420, 4035, 4035));
     frame->setFrameShape(QFrame::Box);
     m_picture1 = frame;
-    auto *frameLayout = new QVBoxLayout(frame);
-    frameLayout->setContentsMargins(1, 1, 1, 1);
+    // The control fills the top left of picMain: its own board panel lies exactly on
+    // the frame, its name labels above and below it.
     if (QWidget *boardWidget = board().widget()) {
         boardWidget->setObjectName(QStringLiteral("Tolvar1"));
-        frameLayout->addWidget(boardWidget);
+        boardWidget->setParent(m_picMain);
+        boardWidget->setGeometry(QRect(QPoint(0, 0), boardWidget->sizeHint()));
+        boardWidget->raise();
     } else {
+        auto *frameLayout = new QVBoxLayout(frame);
         auto *missing = new QLabel(tr("The board control \"Vostra.Tolvar\" could not be loaded."), frame);
         missing->setObjectName(QStringLiteral("Tolvar1Missing"));
         missing->setWordWrap(true);

@@ -135,7 +135,7 @@ TEST_F(CommandsTest, FiftyMoveNoticeComesWhenFiftyMovesHavePassed)
     writeFile(path, knightShuffle());
     openFile(path);
     click("Load");
-    ASSERT_EQ(m_window->board().gameLength(), 200);
+    ASSERT_EQ(m_window->board().gameLength(), 100);
     m_prompts.clearRecords();
     m_window->board().navigatePly(50);
     m_window->ShowBoardStatus();

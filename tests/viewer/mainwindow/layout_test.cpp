@@ -25,7 +25,7 @@ TEST_F(MainWindowTest, ControlsHaveTheirDesignedPlaceCaptionAndTooltip)
     const Row rows[] = {
         {"picMain", {0, 0, 614, 351}, nullptr},
         {"Picture1", {22, 28, 269, 269}, nullptr},
-        {"lblMoveNumber", {304, 28, 88, 16}, "Move #: 0"},
+        {"lblMoveNumber", {304, 28, 88, 16}, "Move #: 1"},
         {"lblMoveText", {304, 44, 88, 16}, "Move: "},
         {"lblOnMove", {304, 60, 88, 16}, "On Move: W"},
         {"lblEPSquare", {304, 76, 88, 16}, "EP Square: -"},
