@@ -1,6 +1,6 @@
 // Run with QT_QPA_PLATFORM=offscreen. The big file is the 25,000-game benchmark file.
 
-#include "viewer/mainwindow/board_proxy.h"
+#include "viewer/mainwindow/hosted_board.h"
 #include "viewer/mainwindow/frmmain.h"
 
 #include "platform/component_registry.h"
@@ -78,7 +78,7 @@ int longGame(Window &w)
     for (int row = 0; row < list->model()->rowCount() && row < 2000; ++row) {
         list->setCurrentIndex(list->model()->index(row, 0));
         w.window->LoadGame();
-        if (w.window->board().gameLength() >= 200)
+        if (w.window->board().GameLength() >= 200)
             return row;
     }
     return -1;
@@ -101,7 +101,7 @@ void LoadLongGame(benchmark::State &state)
         w.window->LoadGame();
         w.window->repaint();
     }
-    state.counters["plies"] = w.window->board().gameLength();
+    state.counters["plies"] = w.window->board().GameLength();
 }
 BENCHMARK(LoadLongGame)->Unit(benchmark::kMillisecond);
 
@@ -119,10 +119,10 @@ void StepWithRepaint(benchmark::State &state)
     }
     bool forward = true;
     for (auto _ : state) {
-        BoardProxy &board = w.window->board();
-        if (board.ply() == board.gameLength())
+        platform::BoardProxy &board = w.window->board();
+        if (board.Ply() == board.GameLength())
             forward = false;
-        else if (board.ply() == 0)
+        else if (board.Ply() == 0)
             forward = true;
         w.window->Toolbar1_ButtonClick(forward ? QStringLiteral("Forward") : QStringLiteral("Back"));
         w.window->repaint();

@@ -1,7 +1,7 @@
 // Annotation editing and the jump to a move by double-clicking its number.
 
 #include "frmmain.h"
-#include "board_proxy.h"
+#include "hosted_board.h"
 #include "game_text.h"
 #include "viewer/database/database_commands.h"
 
@@ -10,7 +10,7 @@
 
 void FrmMain::cmdSetAnno_Click()
 {
-    board().writeAnnotation(m_txtAnnotation->toPlainText());
+    board().WriteAnnotation(m_txtAnnotation->toPlainText());
     board().setGameChanged(true);
     UpdateCommandState();
     if (m_state.MoveListStyle == QLatin1String("A"))
@@ -40,7 +40,7 @@ void FrmMain::txtMoveList_DblClick()
     const std::optional<qint16> ply = game_text::jumpTargetPly(m_state.MoveListStyle, word);
     if (!ply)
         return;
-    board().navigatePly(*ply);
+    board().NavigatePly(*ply);
     ShowBoardStatus();
     UpdateCommandState();
 }

@@ -1,7 +1,7 @@
 // Auto play: one move per tick of Timer1 and, at the end of a game, what the mode says.
 
 #include "frmmain.h"
-#include "board_proxy.h"
+#include "hosted_board.h"
 #include "viewer/database/database_commands.h"
 
 #include <QTimer>
@@ -33,7 +33,7 @@ void FrmMain::AutoPlay()
     if (m_prompts.isOpen())
         return;
     const QString &mode = m_state.AutoPlayMode;
-    const bool atEnd = board().ply() == board().gameLength();
+    const bool atEnd = board().Ply() == board().GameLength();
     if (mode == QLatin1String("PS")) {
         if (atEnd) {
             m_timer1->stop();
@@ -44,7 +44,7 @@ void FrmMain::AutoPlay()
     } else if (mode == QLatin1String("PR")) {
         if (atEnd) {
             m_timer1->stop();
-            board().navigatePly(0);
+            board().NavigatePly(0);
             // The board raises no event for a jump; the labels follow it here.
             ShowBoardStatus();
             UpdateCommandState();

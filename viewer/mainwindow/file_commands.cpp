@@ -2,7 +2,7 @@
 // what those commands read and change in the window.
 
 #include "frmmain.h"
-#include "board_proxy.h"
+#include "hosted_board.h"
 #include "frm_load_file.h"
 
 #include "viewer/database/database_commands.h"
@@ -69,7 +69,7 @@ void FrmMain::toolbarDelete()
 
 bool FrmMain::gameChanged() const
 {
-    return board().gameChanged();
+    return board().GameChanged();
 }
 
 void FrmMain::setGameChanged(bool changed)
@@ -79,7 +79,7 @@ void FrmMain::setGameChanged(bool changed)
 
 QString FrmMain::annotatedMoveList() const
 {
-    return board().moveListA();
+    return board().MoveList_A();
 }
 
 QStringList FrmMain::tagLines() const

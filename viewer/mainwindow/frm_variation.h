@@ -2,7 +2,11 @@
 
 #include <QWidget>
 
+class HostedBoard;
+
+namespace platform {
 class BoardProxy;
+}
 
 namespace pavisto {
 struct ViewerState;
@@ -16,12 +20,12 @@ class FrmVariation final : public QWidget {
 public:
     explicit FrmVariation(const pavisto::ViewerState &state, QWidget *parent = nullptr);
 
-    BoardProxy &board() const { return *m_board; }
+    platform::BoardProxy &board() const;
 
 protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
     const pavisto::ViewerState &m_state;
-    BoardProxy *m_board = nullptr;
+    HostedBoard *m_board = nullptr;
 };

@@ -2,6 +2,7 @@
 
 #include "modal_prompts.h"
 
+#include "platform/board_proxy.h"
 #include "viewer/database/database_host.h"
 #include "viewer/database/startup_file.h"
 #include "viewer/database/viewer_state.h"
@@ -25,7 +26,7 @@ class QTimer;
 class QToolBar;
 QT_END_NAMESPACE
 
-class BoardProxy;
+class HostedBoard;
 class FrmLoadFile;
 class FrmVariation;
 
@@ -52,7 +53,7 @@ public:
     // The text of status-bar panel 1..4.
     QString statusPanelText(int panel) const;
 
-    BoardProxy &board() const { return *m_board; }
+    platform::BoardProxy &board() const;
     FrmVariation &variationBoard() const { return *m_variation; }
     // The toolbar button with the given key ("New", "Open", ... "StopAP").
     QAction *toolbarButton(const QString &key) const { return m_buttons.value(key); }
@@ -168,7 +169,7 @@ private:
     pavisto::GameListModel *m_gameList = nullptr;
     std::unique_ptr<pavisto::DatabaseCommands> m_commands;
     FrmLoadFile *m_loadFile = nullptr;
-    BoardProxy *m_board = nullptr;
+    HostedBoard *m_board = nullptr;
     FrmVariation *m_variation = nullptr;
 
     QToolBar *m_toolbar = nullptr;

@@ -1,7 +1,7 @@
 // Start-up, shut-down and the routing of menu, toolbar and board events to the commands.
 
 #include "frmmain.h"
-#include "board_proxy.h"
+#include "hosted_board.h"
 #include "frm_variation.h"
 #include "frm_load_file.h"
 
@@ -47,8 +47,8 @@ FrmMain::FrmMain(const pavisto::StartupFileLocation &startupFile, QWidget *paren
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Ludrin Basics"));
     const platform::PropertyBag settings = mainBoardSettings();
-    m_board = new BoardProxy(this, &settings);
-    connect(m_board, &BoardProxy::boardEvent, this, &FrmMain::onBoardEvent);
+    m_board = new HostedBoard(this, &settings);
+    connect(m_board, &HostedBoard::boardEvent, this, &FrmMain::onBoardEvent);
 
     buildControls();
     buildMenus();
@@ -75,6 +75,11 @@ FrmMain::~FrmMain()
     delete m_variation;
 }
 
+platform::BoardProxy &FrmMain::board() const
+{
+    return m_board->proxy();
+}
+
 void FrmMain::startUp()
 {
     pavisto::ViewerState &state = m_state;
@@ -87,10 +92,10 @@ void FrmMain::startUp()
 
     m_variation = new FrmVariation(m_state);
     state.MainWindowOpen = true;
-    BoardProxy &second = m_variation->board();
-    second.setLightSquareColor(board().lightSquareColor());
-    second.setDarkSquareColor(board().darkSquareColor());
-    second.setPromotionPiece(board().promotionPiece());
+    platform::BoardProxy &second = m_variation->board();
+    second.setLightSquareColor(board().LightSquareColor());
+    second.setDarkSquareColor(board().DarkSquareColor());
+    second.setPromotionPiece(board().PromotionPiece());
 
     SetupNewGame();
     ShowBoardStatus();
@@ -117,9 +122,9 @@ void FrmMain::closeEvent(QCloseEvent *event)
 void FrmMain::readStartupFile()
 {
     pavisto::StartupSettings settings;
-    settings.promotionPiece = board().promotionPiece();
-    settings.lightSquareColor = board().lightSquareColor();
-    settings.darkSquareColor = board().darkSquareColor();
+    settings.promotionPiece = board().PromotionPiece();
+    settings.lightSquareColor = qint32(board().LightSquareColor());
+    settings.darkSquareColor = qint32(board().DarkSquareColor());
     settings.autoPlayMode = m_state.AutoPlayMode;
     settings.autoPlaySpeed = m_state.AutoPlaySpeed;
     settings.moveListStyle = m_state.MoveListStyle;
@@ -127,20 +132,20 @@ void FrmMain::readStartupFile()
     m_state.AutoPlayMode = settings.autoPlayMode;
     m_state.MoveListStyle = settings.moveListStyle;
     board().setPromotionPiece(settings.promotionPiece);
-    board().setLightSquareColor(settings.lightSquareColor);
-    board().setDarkSquareColor(settings.darkSquareColor);
+    board().setLightSquareColor(quint32(settings.lightSquareColor));
+    board().setDarkSquareColor(quint32(settings.darkSquareColor));
     m_state.AutoPlaySpeed = settings.autoPlaySpeed;
 }
 
 void FrmMain::writeStartupFile()
 {
     pavisto::StartupSettings settings;
-    settings.promotionPiece = board().promotionPiece();
+    settings.promotionPiece = board().PromotionPiece();
     settings.autoPlayMode = m_state.AutoPlayMode;
     settings.autoPlaySpeed = m_state.AutoPlaySpeed;
     settings.moveListStyle = m_state.MoveListStyle;
-    settings.lightSquareColor = board().lightSquareColor();
-    settings.darkSquareColor = board().darkSquareColor();
+    settings.lightSquareColor = qint32(board().LightSquareColor());
+    settings.darkSquareColor = qint32(board().DarkSquareColor());
     pavisto::WriteStartupFile(settings, m_startupFile);
 }
 
@@ -183,18 +188,19 @@ bool FrmMain::eventFilter(QObject *watched, QEvent *event)
 
 void FrmMain::onBoardEvent(int eventId)
 {
-    switch (eventId) {
-    case BoardEvent::LoadMoveComplete:
-    case BoardEvent::LoadSetupComplete:
-    case BoardEvent::LoadFENComplete:
-    case BoardEvent::MoveFirstComplete:
-    case BoardEvent::MoveLastComplete:
-    case BoardEvent::MoveNextComplete:
-    case BoardEvent::MovePreviousComplete:
+    using Event = platform::BoardProxy::Event;
+    switch (Event(eventId)) {
+    case Event::LoadMoveComplete:
+    case Event::LoadSetupComplete:
+    case Event::LoadFENComplete:
+    case Event::MoveFirstComplete:
+    case Event::MoveLastComplete:
+    case Event::MoveNextComplete:
+    case Event::MovePreviousComplete:
         ShowBoardStatus();
         UpdateCommandState();
         break;
-    case BoardEvent::MoveComplete:
+    case Event::MoveComplete:
         ShowBoardStatus();
         ShowMoveList();
         UpdateCommandState();
@@ -270,7 +276,7 @@ void FrmMain::mnuViewStatusBar_Click()
 
 void FrmMain::mnuBoardReverse_Click()
 {
-    const QString view = board().colorView();
+    const QString view = board().ColorView();
     if (view == QLatin1String("W"))
         board().setColorView(QStringLiteral("B"));
     else if (view == QLatin1String("B"))

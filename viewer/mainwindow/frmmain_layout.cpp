@@ -1,7 +1,7 @@
 // The main window's controls, menus, toolbar and status bar, and its resize rules.
 
 #include "frmmain.h"
-#include "board_proxy.h"
+#include "hosted_board.h"
 #include "toolbar_icons.h"
 
 #include "platform/units.h"

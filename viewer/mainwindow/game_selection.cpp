@@ -2,7 +2,7 @@
 // Next / Previous Game.
 
 #include "frmmain.h"
-#include "board_proxy.h"
+#include "hosted_board.h"
 #include "game_text.h"
 #include "viewer/database/database_commands.h"
 
@@ -75,9 +75,9 @@ void FrmMain::LoadGame()
     }
     const QString moves = games.moves(game);
     if (m_isSetupGame)
-        board().loadSetup(m_setupFEN, moves);
+        board().LoadSetup(m_setupFEN, moves);
     else
-        board().loadGame(moves);
+        board().LoadGame(moves);
     SetPlayerNames();
     ShowBoardStatus();
     ShowMoveList();
@@ -112,7 +112,7 @@ void FrmMain::SetPlayerNames()
 
 void FrmMain::SetupNewGame()
 {
-    board().gameReset();
+    board().GameReset();
     m_txtMoveList->clear();
     m_lstTags->clear();
     m_lstTags->addItems({

@@ -1,7 +1,7 @@
 // The status labels, the move-list box, the command state and the four move commands.
 
 #include "frmmain.h"
-#include "board_proxy.h"
+#include "hosted_board.h"
 #include "game_text.h"
 #include "viewer/database/database_commands.h"
 
@@ -22,33 +22,33 @@ static QString shownText(QString text)
 
 void FrmMain::ShowBoardStatus()
 {
-    BoardProxy &b = board();
-    m_lblPly->setText(QStringLiteral("Ply: ") + QString::number(b.ply()));
-    m_lblMoveNumber->setText(QStringLiteral("Move #: ") + QString::number(b.moveNumber()));
-    m_lblEPSquare->setText(QStringLiteral("EP Square: ") + b.epSquare());
-    m_lblFifty->setText(QStringLiteral("50 Move: ") + QString::number(b.pmCapture()));
-    m_lblMoveText->setText(QStringLiteral("Move: ") + b.moveText());
-    m_lblCastle->setText(QStringLiteral("Castle: ") + b.castleOption());
-    m_lblOnMove->setText(QStringLiteral("On Move: ") + b.onMove());
-    m_lblGameLength->setText(QStringLiteral("Length: ") + QString::number(b.gameLength()));
-    m_txtAnnotation->setPlainText(shownText(b.readAnnotation()));
+    platform::BoardProxy &b = board();
+    m_lblPly->setText(QStringLiteral("Ply: ") + QString::number(b.Ply()));
+    m_lblMoveNumber->setText(QStringLiteral("Move #: ") + QString::number(b.MoveNumber()));
+    m_lblEPSquare->setText(QStringLiteral("EP Square: ") + b.EP_Square());
+    m_lblFifty->setText(QStringLiteral("50 Move: ") + QString::number(b.PMCapture()));
+    m_lblMoveText->setText(QStringLiteral("Move: ") + b.MoveText());
+    m_lblCastle->setText(QStringLiteral("Castle: ") + b.CastleOption());
+    m_lblOnMove->setText(QStringLiteral("On Move: ") + b.OnMove());
+    m_lblGameLength->setText(QStringLiteral("Length: ") + QString::number(b.GameLength()));
+    m_txtAnnotation->setPlainText(shownText(b.ReadAnnotation()));
 }
 
 void FrmMain::ShowMoveList()
 {
     const QString &style = m_state.MoveListStyle;
     if (style == QLatin1String("A"))
-        m_txtMoveList->setPlainText(shownText(game_text::annotatedMoveList(board().moveListA())));
+        m_txtMoveList->setPlainText(shownText(game_text::annotatedMoveList(board().MoveList_A())));
     else if (style == QLatin1String("P"))
-        m_txtMoveList->setPlainText(shownText(game_text::paragraphMoveList(board().moveListP())));
+        m_txtMoveList->setPlainText(shownText(game_text::paragraphMoveList(board().MoveList_P())));
     else if (style == QLatin1String("L"))
-        m_txtMoveList->setPlainText(shownText(board().moveListL()));
+        m_txtMoveList->setPlainText(shownText(board().MoveList_L()));
     HighlightCurrentMove();
 }
 
 void FrmMain::HighlightCurrentMove()
 {
-    const QString search = game_text::moveNumberSearchText(board().moveNumberMove());
+    const QString search = game_text::moveNumberSearchText(board().MoveNumber_Move());
     const qsizetype at = m_txtMoveList->toPlainText().indexOf(search);
     if (at < 0)
         return;
@@ -61,10 +61,10 @@ void FrmMain::HighlightCurrentMove()
 
 void FrmMain::UpdateCommandState()
 {
-    BoardProxy &b = board();
+    platform::BoardProxy &b = board();
     const pavisto::ViewerState &state = m_state;
-    const qint16 ply = b.ply();
-    const qint16 length = b.gameLength();
+    const qint16 ply = b.Ply();
+    const qint16 length = b.GameLength();
     const int index = listIndex();
     const int entries = listCount();
     auto item = [this](const char *name) { return menuItem(QLatin1String(name)); };
@@ -76,7 +76,7 @@ void FrmMain::UpdateCommandState()
     setItemsEnabled({button("End"), item("mnuPlayerMoveLast")}, ply < length);
     setItemsEnabled({button("Prev"), item("mnuPlayerPreviousGame")}, index >= 1);
     setItemsEnabled({button("Next"), item("mnuPlayerNextGame")}, index < entries - 1);
-    setItemsEnabled({item("mnuFileSave"), button("Save")}, b.gameChanged());
+    setItemsEnabled({item("mnuFileSave"), button("Save")}, b.GameChanged());
     setItemsEnabled({button("SaveAll"), item("mnuFileSaveAll")}, state.FileChanged);
     setItemsEnabled({item("mnuFileSaveAllAs")}, !state.PGNFileName.isEmpty() || entries >= 1);
     setItemsEnabled({item("mnuFileLoad"), button("Load")}, entries >= 1);
@@ -93,9 +93,9 @@ void FrmMain::UpdateCommandState()
     m_panels[0]->setText(entries >= 1 ? QStringLiteral("Game %1 Of %2").arg(index + 1).arg(entries)
                                       : QString());
     m_panels[1]->setText(game_text::lastMoveText(ply, ply > 0 ? b.forsythOfPly(ply) : QString(),
-                                                 b.moveNumberMove(), b.moveText()));
+                                                 b.MoveNumber_Move(), b.MoveText()));
 
-    if (b.pmCapture() == FiftyMovesInPlies) {
+    if (b.PMCapture() == FiftyMovesInPlies) {
         platform::messageBox(QStringLiteral("Fifty move rule:\r\n\r\n"
                                             "It has been 50 moves since the last pawn move or capture."),
                              platform::MessageButtons::Ok, platform::MessageIcon::Information,
@@ -105,24 +105,24 @@ void FrmMain::UpdateCommandState()
 
 void FrmMain::mnuPlayerMoveFirst_Click()
 {
-    board().moveFirst();
+    board().MoveFirst();
     HighlightCurrentMove();
 }
 
 void FrmMain::mnuPlayerMovePrevious_Click()
 {
-    board().movePrevious();
+    board().MovePrevious();
     HighlightCurrentMove();
 }
 
 void FrmMain::mnuPlayerMoveNext_Click()
 {
-    board().moveNext();
+    board().MoveNext();
     HighlightCurrentMove();
 }
 
 void FrmMain::mnuPlayerMoveLast_Click()
 {
-    board().moveLast();
+    board().MoveLast();
     HighlightCurrentMove();
 }

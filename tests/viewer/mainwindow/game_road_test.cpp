@@ -37,13 +37,13 @@ TEST_F(MainWindowTest, OpenListsTheGamesAndSelectsTheFirst)
     EXPECT_FALSE(m_window->state().FileChanged);
     EXPECT_EQ(m_window->state().PGNFileName, path);
     // The board is not touched by selecting.
-    EXPECT_EQ(m_window->board().gameLength(), 0);
+    EXPECT_EQ(m_window->board().GameLength(), 0);
     EXPECT_FALSE(control("frmLoadFile")->isVisible());
 
     // Selecting another entry previews it, and still does not load it.
     selectGame(2);
     EXPECT_EQ(m_window->statusPanelText(1), QStringLiteral("Game 3 of 251"));
-    EXPECT_EQ(m_window->board().gameLength(), 0);
+    EXPECT_EQ(m_window->board().GameLength(), 0);
     EXPECT_EQ(labelText("lblPly"), QStringLiteral("Ply: 0"));
 }
 
@@ -64,12 +64,12 @@ TEST_F(MainWindowTest, LoadGameAndStepThroughItWithTheCommandState)
     EXPECT_EQ(m_window->state().CurrentGame, 1);
     EXPECT_EQ(tagList().first(), QStringLiteral("[Event \"London2\"]"));
     EXPECT_EQ(tagList().size(), 10);
-    BoardProxy &board = m_window->board();
-    EXPECT_EQ(board.whitePlayer(), QStringLiteral("Anderssen, Adolf"));
-    EXPECT_EQ(board.blackPlayer(), QStringLiteral("Slous, FL."));
-    EXPECT_EQ(board.gameLength(), 55);
+    platform::BoardProxy &board = m_window->board();
+    EXPECT_EQ(board.WhitePlayer(), QStringLiteral("Anderssen, Adolf"));
+    EXPECT_EQ(board.BlackPlayer(), QStringLiteral("Slous, FL."));
+    EXPECT_EQ(board.GameLength(), 55);
     EXPECT_EQ(labelText("lblGameLength"), QStringLiteral("Length: 55"));
-    EXPECT_EQ(moveListBox(), QString(board.moveListL()).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    EXPECT_EQ(moveListBox(), QString(board.MoveList_L()).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
 
     struct State {
         const char *where;
@@ -101,11 +101,11 @@ TEST_F(MainWindowTest, LoadGameAndStepThroughItWithTheCommandState)
     EXPECT_EQ(m_window->statusPanelText(2), QString());
 
     click("Forward");
-    EXPECT_EQ(board.ply(), 1);
+    EXPECT_EQ(board.Ply(), 1);
     EXPECT_EQ(labelText("lblPly"), QStringLiteral("Ply: 1"));
     EXPECT_EQ(labelText("lblMoveText"), QStringLiteral("Move: e4"));
     EXPECT_EQ(labelText("lblOnMove"), QStringLiteral("On Move: B"));
-    EXPECT_EQ(labelText("lblEPSquare"), QStringLiteral("EP Square: ") + board.epSquare());
+    EXPECT_EQ(labelText("lblEPSquare"), QStringLiteral("EP Square: ") + board.EP_Square());
     EXPECT_EQ(m_window->statusPanelText(2), QStringLiteral("1. e4"));
     click("Forward");
     EXPECT_EQ(m_window->statusPanelText(2), QStringLiteral("1. ... e5"));
@@ -115,21 +115,21 @@ TEST_F(MainWindowTest, LoadGameAndStepThroughItWithTheCommandState)
     EXPECT_EQ(cursor.selectedText(), QStringLiteral("1."));
 
     click("End");
-    EXPECT_EQ(board.ply(), 55);
+    EXPECT_EQ(board.Ply(), 55);
     EXPECT_EQ(labelText("lblMoveNumber"), QStringLiteral("Move #: 28"));
     expectState({"end", true, true, false, false, false, true, false, false});
     EXPECT_EQ(m_window->statusPanelText(2), QStringLiteral("28. Rh7"));
 
     click("Back");
-    EXPECT_EQ(board.ply(), 54);
+    EXPECT_EQ(board.Ply(), 54);
     click("Start");
-    EXPECT_EQ(board.ply(), 0);
+    EXPECT_EQ(board.Ply(), 0);
     EXPECT_EQ(m_window->statusPanelText(1), QStringLiteral("Game 1 Of 251"));
 
     // Next and Previous Game load the neighbours; Previous on the first does nothing.
     click("Next");
     EXPECT_EQ(m_window->state().CurrentGame, 2);
-    EXPECT_EQ(board.blackPlayer(), QStringLiteral("Meyerhofer"));
+    EXPECT_EQ(board.BlackPlayer(), QStringLiteral("Meyerhofer"));
     expectState({"second game", false, false, true, true, true, true, true, false});
     click("Prev");
     click("Prev");
@@ -175,8 +175,8 @@ TEST_F(MainWindowTest, SetUpGamesLoadFromTheirForsythOrFenTag)
         EXPECT_TRUE(m_window->isSetupGame()) << game;
         EXPECT_EQ(m_window->setupFEN(), fen) << game;
         EXPECT_EQ(m_window->board().forsythOfPly(0), fen) << game;
-        EXPECT_EQ(m_window->board().onMove(), QStringLiteral("B")) << game;
-        EXPECT_GE(m_window->board().gameLength(), 1) << game;
+        EXPECT_EQ(m_window->board().OnMove(), QStringLiteral("B")) << game;
+        EXPECT_GE(m_window->board().GameLength(), 1) << game;
     }
-    EXPECT_EQ(m_window->board().whitePlayer(), QStringLiteral("Forsyth, D")); // no White tag in game 2
+    EXPECT_EQ(m_window->board().WhitePlayer(), QStringLiteral("Forsyth, D")); // no White tag in game 2
 }

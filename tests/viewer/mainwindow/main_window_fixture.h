@@ -1,6 +1,6 @@
 #pragma once
 
-#include "viewer/mainwindow/board_proxy.h"
+#include "viewer/mainwindow/hosted_board.h"
 #include "viewer/mainwindow/frmmain.h"
 
 #include "platform/component_registry.h"

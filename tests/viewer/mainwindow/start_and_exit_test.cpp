@@ -19,13 +19,13 @@ TEST_F(MainWindowTest, StartsWithDefaultsWithoutAStartupFile)
     EXPECT_EQ(state.CurrentGame, -1);
     EXPECT_FALSE(state.Games.isAllocated());
 
-    BoardProxy &board = m_window->board();
-    EXPECT_EQ(board.promotionPiece(), QStringLiteral("Q"));
-    EXPECT_EQ(board.lightSquareColor(), 0xFFFFFF);
-    EXPECT_EQ(board.darkSquareColor(), 0xC0C0C0);
-    BoardProxy &second = m_window->variationBoard().board();
-    EXPECT_EQ(second.lightSquareColor(), 0xFFFFFF);
-    EXPECT_EQ(second.darkSquareColor(), 0xC0C0C0);
+    platform::BoardProxy &board = m_window->board();
+    EXPECT_EQ(board.PromotionPiece(), QStringLiteral("Q"));
+    EXPECT_EQ(board.LightSquareColor(), 0xFFFFFFu);
+    EXPECT_EQ(board.DarkSquareColor(), 0xC0C0C0u);
+    platform::BoardProxy &second = m_window->variationBoard().board();
+    EXPECT_EQ(second.LightSquareColor(), 0xFFFFFFu);
+    EXPECT_EQ(second.DarkSquareColor(), 0xC0C0C0u);
     EXPECT_FALSE(m_window->variationBoard().isVisible());
 
     EXPECT_EQ(tagList(), (QStringList{"[Event \"?\"]", "[Site \"?\"]", "[Date \"????.??.??\"]", "[Round \"?\"]",
@@ -44,13 +44,13 @@ TEST_F(MainWindowTest, StartupFileSetsTheOptionsOfBothBoards)
     EXPECT_EQ(state.AutoPlayMode, QStringLiteral("PS"));
     EXPECT_EQ(state.AutoPlaySpeed, 5);
     EXPECT_EQ(state.MoveListStyle, QStringLiteral("A"));
-    EXPECT_EQ(m_window->board().promotionPiece(), QStringLiteral("R"));
-    EXPECT_EQ(m_window->board().lightSquareColor(), 255);
-    EXPECT_EQ(m_window->board().darkSquareColor(), qint32(0x8000000F));
-    BoardProxy &second = m_window->variationBoard().board();
-    EXPECT_EQ(second.promotionPiece(), QStringLiteral("R"));
-    EXPECT_EQ(second.lightSquareColor(), 255);
-    EXPECT_EQ(second.darkSquareColor(), qint32(0x8000000F));
+    EXPECT_EQ(m_window->board().PromotionPiece(), QStringLiteral("R"));
+    EXPECT_EQ(m_window->board().LightSquareColor(), 255u);
+    EXPECT_EQ(m_window->board().DarkSquareColor(), 0x8000000Fu);
+    platform::BoardProxy &second = m_window->variationBoard().board();
+    EXPECT_EQ(second.PromotionPiece(), QStringLiteral("R"));
+    EXPECT_EQ(second.LightSquareColor(), 255u);
+    EXPECT_EQ(second.DarkSquareColor(), 0x8000000Fu);
 }
 
 TEST_F(MainWindowTest, OrderlyExitWritesTheStartupFile)
