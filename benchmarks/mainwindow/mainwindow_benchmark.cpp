@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QFile>
 #include <QListView>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
@@ -71,15 +72,19 @@ void OpenUntilListFilled(benchmark::State &state)
 }
 BENCHMARK(OpenUntilListFilled)->Unit(benchmark::kMillisecond)->Iterations(3);
 
-// The first game of the big file with at least 200 plies.
+// Selects and loads the first game of the big file that reaches move 100, about 200 plies.
 int longGame(Window &w)
 {
     QListView *list = w.window->findChild<QListView *>(QStringLiteral("lstPGNFiles"));
-    for (int row = 0; row < list->model()->rowCount() && row < 2000; ++row) {
-        list->setCurrentIndex(list->model()->index(row, 0));
+    const pavisto::GameDatabase &games = w.window->state().Games;
+    const QRegularExpression move100(QStringLiteral("(^|\\s)100\\."));
+    for (int game = 1; game <= games.count(); ++game) {
+        if (!games.moves(game).contains(move100))
+            continue;
+        list->setCurrentIndex(list->model()->index(game - 1, 0));
         w.window->LoadGame();
-        if (w.window->board().GameLength() >= 200)
-            return row;
+        if (w.window->board().GameLength() >= 199)
+            return game;
     }
     return -1;
 }

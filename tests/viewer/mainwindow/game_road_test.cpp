@@ -38,7 +38,12 @@ TEST_F(MainWindowTest, OpenListsTheGamesAndSelectsTheFirst)
     EXPECT_EQ(m_window->state().PGNFileName, path);
     // The board is not touched by selecting.
     EXPECT_EQ(m_window->board().GameLength(), 0);
-    EXPECT_FALSE(control("frmLoadFile")->isVisible());
+    // The progress window was captioned with the path and counted the games; it is closed.
+    QWidget *progress = control("frmLoadFile");
+    EXPECT_FALSE(progress->isVisible());
+    EXPECT_EQ(progress->windowTitle(), path);
+    EXPECT_EQ(progress->findChild<QLabel *>(QStringLiteral("lblFileCount"))->text(),
+              QStringLiteral("250 Games Imported") // counted before each game);
 
     // Selecting another entry previews it, and still does not load it.
     selectGame(2);
