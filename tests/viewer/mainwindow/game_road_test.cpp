@@ -42,8 +42,9 @@ TEST_F(MainWindowTest, OpenListsTheGamesAndSelectsTheFirst)
     QWidget *progress = control("frmLoadFile");
     EXPECT_FALSE(progress->isVisible());
     EXPECT_EQ(progress->windowTitle(), path);
+    // The label counts the games imported before each game.
     EXPECT_EQ(progress->findChild<QLabel *>(QStringLiteral("lblFileCount"))->text(),
-              QStringLiteral("250 Games Imported") // counted before each game);
+              QStringLiteral("250 Games Imported"));
 
     // Selecting another entry previews it, and still does not load it.
     selectGame(2);
