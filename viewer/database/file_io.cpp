@@ -8,15 +8,15 @@ namespace pavisto {
 FileContents readAllBytes(QIODevice &device)
 {
     FileContents contents;
-    if (device.isSequential()) {
-        contents.bytes = device.readAll();
-        return contents;
-    }
-    const qint64 size = device.size() - device.pos();
-    contents.bytes.resize(qsizetype(size));
+    QByteArray &bytes = contents.bytes;
+    // One read of the known size, then on until the device reports its end: files
+    // whose size is not known beforehand (or that grow) are read whole too.
+    bytes.resize(qsizetype(qMax<qint64>(device.isSequential() ? 0 : device.size() - device.pos(), 0)) + 1);
     qsizetype got = 0;
-    while (got < contents.bytes.size()) {
-        const qint64 n = device.read(contents.bytes.data() + got, contents.bytes.size() - got);
+    for (;;) {
+        if (got == bytes.size())
+            bytes.resize(bytes.size() * 2);
+        const qint64 n = device.read(bytes.data() + got, bytes.size() - got);
         if (n < 0) {
             contents.error = device.errorString();
             break;
@@ -25,7 +25,9 @@ FileContents readAllBytes(QIODevice &device)
             break;
         got += qsizetype(n);
     }
-    contents.bytes.resize(got);
+    bytes.resize(got);
+    if (bytes.capacity() - got > 65536)
+        bytes.squeeze();
     return contents;
 }
 
@@ -37,13 +39,32 @@ FileContents readFileBytes(const QString &path)
     return readAllBytes(file);
 }
 
+bool writeAll(QIODevice &out, QByteArrayView bytes)
+{
+    while (!bytes.isEmpty()) {
+        const qint64 n = out.write(bytes.data(), bytes.size());
+        if (n <= 0)
+            return false;
+        bytes = bytes.sliced(n);
+    }
+    return true;
+}
+
 std::optional<QString> writeFileAtomically(const QString &path, const std::function<void(QIODevice &)> &write)
 {
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    // Unbuffered, so a failed write shows at once and not in a flush at commit(),
+    // where QSaveFile would not notice it and rename the short file anyway.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return file.errorString();
     write(file);
-    // QSaveFile remembers a failed write, so commit() also reports a full disk.
+    if (file.error() != QFileDevice::NoError) {
+        // Whatever was written stays in the temporary file, which cancelling removes.
+        const QString error = file.errorString();
+        file.cancelWriting();
+        file.commit();
+        return error;
+    }
     if (!file.commit())
         return file.errorString();
     return std::nullopt;

@@ -68,14 +68,20 @@ void writeDatabase(const GameDatabase &games, TextEncoding encoding, QIODevice &
             continue;
         if (games.hasTagSection(game))
             games.appendTagBytes(game, chunk, encoding);
+        const qsizetype movesAt = chunk.size();
         games.appendMoveBytes(game, chunk, encoding);
+        // A movetext that opens with a comment would be read back as the last line of
+        // the tag section unless an empty line parts the two.
+        if (chunk.sliced(movesAt).startsWith('{') && !chunk.sliced(0, movesAt).endsWith("\r\n\r\n"))
+            chunk.insert(movesAt, "\r\n");
         chunk.append("\r\n");
         if (chunk.size() >= WriteChunk) {
-            out.write(chunk);
+            if (!writeAll(out, chunk))
+                return;
             chunk.clear();
         }
     }
-    out.write(chunk);
+    writeAll(out, chunk);
 }
 
 std::optional<QString> saveDatabase(GameDatabase &games, const QString &path)
@@ -97,7 +103,7 @@ std::optional<QString> saveText(const QString &text, TextEncoding encoding, cons
     }
     if (encoding == TextEncoding::Utf8Bom)
         bytes->prepend(Utf8ByteOrderMark.data(), Utf8ByteOrderMark.size());
-    return writeFileAtomically(path, [&](QIODevice &out) { out.write(*bytes); });
+    return writeFileAtomically(path, [&](QIODevice &out) { writeAll(out, *bytes); });
 }
 
 } // namespace pavisto

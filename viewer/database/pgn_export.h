@@ -28,8 +28,10 @@ QString gameFileText(const QStringList &tagLines, const QString &moveListText);
 // game saved from the board holds a character that encoding lacks.
 TextEncoding databaseWriteEncoding(const GameDatabase &games);
 
-// Writes every game not marked deleted, in order: its Tags, its Moves, CR LF. A game
-// without tags is written from its movetext alone, so its first line is not doubled.
+// Writes every game not marked deleted, in order: its Tags, its Moves, CR LF. So that
+// the file reads back into the same games, a game without tags is written from its
+// movetext alone (its first line is not doubled), and a movetext that opens with a
+// comment is parted from the tags by an empty line.
 void writeDatabase(const GameDatabase &games, TextEncoding encoding, QIODevice &out);
 
 // Save All's write: returns the failure's description, nothing on success (the

@@ -75,10 +75,8 @@ ImportResult importPgn(GameDatabase &games, QByteArray bytes, const ImportProgre
     bool hasPending = false;
 
     while (!file.atEnd() || hasPending) {
-        if (progress) {
-            const int percent = percentRead(file.position(), length);
-            progress(result.count, percent <= 100 ? percent : 100);
-        }
+        if (progress)
+            progress(result.count, percentRead(file.position(), length));
 
         Line first;
         bool found = hasPending && !pending.escape() && !pending.loneResult();

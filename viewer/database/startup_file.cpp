@@ -153,7 +153,7 @@ bool WriteStartupFile(const StartupSettings &settings, const StartupFileLocation
     const QString path = location.filePath();
     QDir().mkpath(QFileInfo(path).absolutePath());
     const QByteArray text = startupFileText(settings);
-    return !writeFileAtomically(path, [&](QIODevice &out) { out.write(text); });
+    return !writeFileAtomically(path, [&](QIODevice &out) { writeAll(out, text); });
 }
 
 } // namespace pavisto
