@@ -65,15 +65,13 @@ std::span<const ControlProperties::Entry> ControlProperties::table()
         {dispid::BlackPlayer, "BlackPlayer", [](C &c) -> V { return c.m_fields.blackPlayer; },
          [](C &c, const V &v) { c.m_fields.blackPlayer = v.toString(); },
          [](C &c) {
-             c.m_lblBlackPlayer->setText(c.m_fields.blackPlayer);
-             c.m_lblBlackPlayer->adjustSize();
+             c.setNameCaptions(c.m_lblWhitePlayer->text(), c.m_fields.blackPlayer);
              c.SetNameLabels();
          }},
         {dispid::WhitePlayer, "WhitePlayer", [](C &c) -> V { return c.m_fields.whitePlayer; },
          [](C &c, const V &v) { c.m_fields.whitePlayer = v.toString(); },
          [](C &c) {
-             c.m_lblWhitePlayer->setText(c.m_fields.whitePlayer);
-             c.m_lblWhitePlayer->adjustSize();
+             c.setNameCaptions(c.m_fields.whitePlayer, c.m_lblBlackPlayer->text());
              c.SetNameLabels();
          }},
         {dispid::DisplayCoordinates, "DisplayCoordinates",

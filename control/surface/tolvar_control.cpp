@@ -9,6 +9,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include <algorithm>
+
 namespace tolvar {
 namespace {
 
@@ -16,6 +18,7 @@ using platform::twipsToPixels;
 
 constexpr QSize ControlSize(twipsToPixels(4500), twipsToPixels(5160));
 constexpr int NameLabelLeft = 2085;
+constexpr int NameLabelWidth = 525;
 constexpr int BottomNameTop = 4860;
 constexpr int TopNameTop = 120;
 constexpr std::array<int, 8> FileLabelLefts = {570, 1065, 1515, 2010, 2505, 2985, 3450, 3915};
@@ -48,6 +51,16 @@ void setCaption(QLabel *label, const QString &caption)
     label->adjustSize();
 }
 
+// A name label grows with its text about the middle of its place (2085 + 525 / 2 twips,
+// the middle of the board), and never past the control's edges.
+void setNameCaption(QLabel *label, const QString &caption)
+{
+    setCaption(label, caption);
+    const int middle = twipsToPixels(NameLabelLeft + NameLabelWidth / 2);
+    const int left = std::clamp(middle - label->width() / 2, 0, std::max(0, ControlSize.width() - label->width()));
+    label->move(left, label->y());
+}
+
 void moveTop(QLabel *label, int topTwips)
 {
     label->move(label->x(), twipsToPixels(topTwips));
@@ -77,10 +90,11 @@ QSize TolvarControl::sizeHint() const
 
 void TolvarControl::createLabels()
 {
-    m_lblWhitePlayer = makeLabel(this, QStringLiteral("lblWhitePlayer"), m_fields.whitePlayer, NameLabelLeft,
+    m_lblWhitePlayer = makeLabel(this, QStringLiteral("lblWhitePlayer"), QString(), NameLabelLeft,
                                  BottomNameTop, Qt::AlignCenter, false);
-    m_lblBlackPlayer = makeLabel(this, QStringLiteral("lblBlackPlayer"), m_fields.blackPlayer, NameLabelLeft,
+    m_lblBlackPlayer = makeLabel(this, QStringLiteral("lblBlackPlayer"), QString(), NameLabelLeft,
                                  TopNameTop, Qt::AlignCenter, false);
+    setNameCaptions(m_fields.whitePlayer, m_fields.blackPlayer);
     QPalette coordinates = palette();
     coordinates.setColor(QPalette::WindowText, platform::toQColor(WindowTextColor, coordinates));
     for (int i = 0; i < 8; ++i) {
@@ -118,8 +132,8 @@ void TolvarControl::announce(const QString &propertyName)
 
 void TolvarControl::setNameCaptions(const QString &white, const QString &black)
 {
-    setCaption(m_lblWhitePlayer, white);
-    setCaption(m_lblBlackPlayer, black);
+    setNameCaption(m_lblWhitePlayer, white);
+    setNameCaption(m_lblBlackPlayer, black);
 }
 
 void TolvarControl::DoInitialSetup()

@@ -1,10 +1,15 @@
 #include "platform/component.h"
+#include "platform/busy_pointer.h"
 #include "platform/component_registry.h"
+#include "platform/desktop.h"
 #include "platform/property_bag.h"
 #include "platform/qt_prompts.h"
 #include "platform/system_colors.h"
 #include "tests/platform/widget_test_app.h"
 
+#include <QCursor>
+#include <QPrinter>
+#include <QGuiApplication>
 #include <QWidget>
 
 #include <gtest/gtest.h>
@@ -103,4 +108,45 @@ TEST(QtPromptsFilter, PairsOfCaptionAndPatternBecomeQtFilters)
     };
     for (const auto &row : rows)
         EXPECT_EQ(toQtFileFilter(QString::fromLatin1(row.in)), QString::fromLatin1(row.out)) << row.in;
+}
+
+TEST(Desktop, BusyPointerShowsTheWaitCursorWhileGuarded)
+{
+    installBusyPointerCursor();
+    {
+        BusyPointer busy;
+        ASSERT_NE(QGuiApplication::overrideCursor(), nullptr);
+        EXPECT_EQ(QGuiApplication::overrideCursor()->shape(), Qt::WaitCursor);
+    }
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+    setBusyPointerHandler({});
+}
+
+TEST(Desktop, AStandInReplacesTheRealServices)
+{
+    struct StandIn final : Desktop {
+        QStringList started;
+        void setClipboardText(const QString &) override {}
+        QString clipboardText() const override { return {}; }
+        void setClipboardImage(const QImage &) override {}
+        QImage clipboardImage() const override { return {}; }
+        bool hasDefaultPrinter() const override { return false; }
+        std::unique_ptr<QPrinter> defaultPrinter() override { return nullptr; }
+        bool startProgram(const QString &program, const QStringList &) override
+        {
+            started.append(program);
+            return true;
+        }
+        QString programFolder() const override { return QStringLiteral("/opt/pavisto"); }
+        QString programVersion() const override { return QStringLiteral("9.9.9"); }
+    } standIn;
+
+    EXPECT_FALSE(desktop().programVersion().isEmpty());
+    EXPECT_FALSE(desktop().startProgram(QString(), {}));
+    setDesktop(&standIn);
+    desktop().startProgram(QStringLiteral("editor"), {QStringLiteral("game.pgn")});
+    EXPECT_EQ(standIn.started, QStringList{"editor"});
+    EXPECT_EQ(desktop().programFolder(), "/opt/pavisto");
+    setDesktop(nullptr);
+    EXPECT_EQ(desktop().programFolder(), QCoreApplication::applicationDirPath());
 }

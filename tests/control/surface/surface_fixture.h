@@ -12,6 +12,14 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <ostream>
+
+QT_BEGIN_NAMESPACE
+inline void PrintTo(const QVariant &value, std::ostream *out)
+{
+    *out << value.typeName() << " " << value.toString().toStdString();
+}
+QT_END_NAMESPACE
 
 namespace surfacetest {
 
