@@ -34,10 +34,10 @@ void GameEngine::restoreSourceCell(int sourceIndex)
 
 void GameEngine::picBoard_DragDrop(int targetIndex, int sourceIndex)
 {
-    if (!isCellIndex(targetIndex) || !isCellIndex(sourceIndex) || picBoard[sourceIndex].Tag.isEmpty())
+    if (!isCellIndex(sourceIndex) || picBoard[sourceIndex].Tag.isEmpty())
         return;
     // The record has no entry after ply 500: the piece goes back before any rule runs.
-    if (Ply < 0 || Ply >= MaxPly) {
+    if (!isCellIndex(targetIndex) || Ply < 0 || Ply >= MaxPly) {
         restoreSourceCell(sourceIndex);
         return;
     }
