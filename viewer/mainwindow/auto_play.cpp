@@ -10,7 +10,7 @@ void FrmMain::mnuPlayerStartAP_Click()
 {
     // A speed read unchecked from the startup file may lie outside 1..90; the timer
     // runs with the nearest speed the options allow.
-    m_timer1->setInterval(qBound(1, int(m_state.AutoPlaySpeed), 90) * 1000);
+    m_timer1->setInterval(pavisto::autoPlaySpeedInRange(m_state.AutoPlaySpeed) * 1000);
     m_timer1->start();
     m_state.AutoPlayOn = true;
     setItemsEnabled({toolbarButton(QStringLiteral("StartAP")), menuItem(QStringLiteral("mnuPlayerStartAP"))}, false);

@@ -105,6 +105,33 @@ TEST_F(CommandsTest, AutoPlayRepeatsTheGameInModePlayRepeat)
     EXPECT_FALSE(m_window->state().AutoPlayOn);
 }
 
+TEST_F(CommandsTest, AutoPlayRunsOneMovePerSpeedInSeconds)
+{
+    START_WINDOW_OR_SKIP();
+    // Speeds outside 1..90 come only from a hand-edited startup file.
+    const std::pair<qint16, int> speeds[] = {{1, 1000}, {45, 45000}, {90, 90000}, {0, 1000}, {200, 90000}};
+    for (const auto &[speed, interval] : speeds) {
+        m_window->state().AutoPlaySpeed = speed;
+        click("StartAP");
+        EXPECT_EQ(timer1()->interval(), interval) << speed;
+        EXPECT_TRUE(timer1()->isActive()) << speed;
+        click("StopAP");
+        EXPECT_FALSE(timer1()->isActive()) << speed;
+    }
+}
+
+TEST_F(CommandsTest, AutoPlayRepeatOnAnEmptyGameStaysAtTheStart)
+{
+    START_WINDOW_OR_SKIP();
+    m_window->state().AutoPlayMode = QStringLiteral("PR");
+    int ticks = 0;
+    QObject::connect(timer1(), &QTimer::timeout, m_window.get(), [&ticks] { ++ticks; });
+    EXPECT_TRUE(autoPlayUntil([&] { return ticks >= 5; }));
+    EXPECT_EQ(m_window->board().Ply(), 0);
+    EXPECT_TRUE(m_window->state().AutoPlayOn);
+    click("StopAP");
+}
+
 TEST_F(CommandsTest, AutoPlayGoesOnToTheNextOrPreviousGame)
 {
     START_WINDOW_OR_SKIP();
