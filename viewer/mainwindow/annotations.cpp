@@ -10,7 +10,7 @@
 
 void FrmMain::cmdSetAnno_Click()
 {
-    board().WriteAnnotation(m_txtAnnotation->toPlainText());
+    board().WriteAnnotation(game_text::crlfText(m_txtAnnotation->toPlainText()));
     board().setGameChanged(true);
     UpdateCommandState();
     if (m_state.MoveListStyle == QLatin1String("A"))

@@ -4,6 +4,7 @@
 #include "frmmain.h"
 #include "hosted_board.h"
 #include "frm_load_file.h"
+#include "game_text.h"
 
 #include "viewer/database/database_commands.h"
 
@@ -92,7 +93,7 @@ QStringList FrmMain::tagLines() const
 
 QString FrmMain::moveListText() const
 {
-    return m_txtMoveList->toPlainText().replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+    return game_text::crlfText(m_txtMoveList->toPlainText());
 }
 
 int FrmMain::selectedGameIndex() const

@@ -43,6 +43,16 @@ std::optional<qint16> doublePly(double moveNumber)
 
 } // namespace
 
+QString boxText(QString crlfText)
+{
+    return crlfText.replace(crlf, QStringLiteral("\n"));
+}
+
+QString crlfText(QString boxText)
+{
+    return boxText.replace(QLatin1Char('\n'), crlf);
+}
+
 SetupPosition checkForForsyth(const QStringList &tagLines)
 {
     SetupPosition result;

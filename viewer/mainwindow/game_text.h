@@ -33,6 +33,10 @@ PlayerNames playerNames(const QString &listEntry);
 // The non-empty lines of a CR LF separated text, in order.
 QStringList nonEmptyLines(const QString &text);
 
+// Text boxes break lines at "\n", the board and the files at CR LF.
+QString boxText(QString crlfText);
+QString crlfText(QString boxText);
+
 // The move-list box's text for a style: "A" annotated list cut after every comment,
 // "P" one paragraph, anything else the list unchanged.
 QString annotatedMoveList(const QString &moveListA);

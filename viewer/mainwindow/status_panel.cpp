@@ -14,12 +14,6 @@
 // when it reaches 100.
 static constexpr qint16 FiftyMovesInPlies = 100;
 
-// The box breaks lines at "\n"; its text goes back to CR LF when saved.
-static QString shownText(QString text)
-{
-    return text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-}
-
 void FrmMain::ShowBoardStatus()
 {
     platform::BoardProxy &b = board();
@@ -31,18 +25,18 @@ void FrmMain::ShowBoardStatus()
     m_lblCastle->setText(QStringLiteral("Castle: ") + b.CastleOption());
     m_lblOnMove->setText(QStringLiteral("On Move: ") + b.OnMove());
     m_lblGameLength->setText(QStringLiteral("Length: ") + QString::number(b.GameLength()));
-    m_txtAnnotation->setPlainText(shownText(b.ReadAnnotation()));
+    m_txtAnnotation->setPlainText(game_text::boxText(b.ReadAnnotation()));
 }
 
 void FrmMain::ShowMoveList()
 {
     const QString &style = m_state.MoveListStyle;
     if (style == QLatin1String("A"))
-        m_txtMoveList->setPlainText(shownText(game_text::annotatedMoveList(board().MoveList_A())));
+        m_txtMoveList->setPlainText(game_text::boxText(game_text::annotatedMoveList(board().MoveList_A())));
     else if (style == QLatin1String("P"))
-        m_txtMoveList->setPlainText(shownText(game_text::paragraphMoveList(board().MoveList_P())));
+        m_txtMoveList->setPlainText(game_text::boxText(game_text::paragraphMoveList(board().MoveList_P())));
     else if (style == QLatin1String("L"))
-        m_txtMoveList->setPlainText(shownText(board().MoveList_L()));
+        m_txtMoveList->setPlainText(game_text::boxText(board().MoveList_L()));
     HighlightCurrentMove();
 }
 

@@ -225,6 +225,14 @@ TEST_F(CommandsTest, AnnotationsAreAppliedClearedAndShownInTheAnnotatedStyle)
     click("Back");
     EXPECT_EQ(box->toPlainText(), QStringLiteral("the king's pawn"));
 
+    // A line break crosses to the board as CR LF and comes back as a line break.
+    box->setPlainText(QStringLiteral("two\nlines"));
+    QTest::mouseClick(control<QPushButton>("cmdSetAnno"), Qt::LeftButton);
+    EXPECT_EQ(m_window->board().ReadAnnotation(), QStringLiteral("two\r\nlines"));
+    click("Forward");
+    click("Back");
+    EXPECT_EQ(box->toPlainText(), QStringLiteral("two\nlines"));
+
     // In the list style the box is unchanged by Apply.
     m_window->state().MoveListStyle = QStringLiteral("L");
     m_window->ShowMoveList();
