@@ -227,8 +227,9 @@ void RulesEngine::scanKingAttackers(char attacker)
     };
     if (checker.line.file == 0 && checker.line.rank == 0) {
         blockAt(checker.file, checker.rank);
-        if (!BlockFound && m_trialEnPassantIndex != 0 && Board(checker.rank, checker.file) == pawn
-            && enPassantAnswersCheck(defender)) {
+        // The pawn that has just made a double step may be taken en passant.
+        if (!BlockFound && m_trialEnPassantIndex != 0 && checker.file == ToFile && checker.rank == ToRank
+            && Board(checker.rank, checker.file) == pawn && enPassantAnswersCheck(defender)) {
             BlockFound = true;
             MateFlag = false;
         }

@@ -186,9 +186,9 @@ void RulesEngine::ReadForsyth()
 void RulesEngine::WriteForsyth()
 {
     const PlyRecord &record = currentRecord();
-    // Placement (at most 71 characters), the fixed fields and two 16-bit numbers fit; the
-    // castling and en-passant texts are bounded so that odd values cannot overflow it.
-    char buffer[160];
+    // Placement (at most 71 characters), side, two 16-bit numbers and up to 32 characters
+    // of castling and en-passant text.
+    char buffer[128];
     char *out = buffer;
     std::array<char, 65> letters;
     bool allKnown = true;
@@ -229,10 +229,23 @@ void RulesEngine::WriteForsyth()
         *out++ = ' ';
         *out++ = OnMove == 'W' ? 'w' : 'b';
     }
+    if (CastleOption.size() + record.EPSquare.size() > 32) {
+        // Texts this long come only from odd FEN input; they take the slow road.
+        Forsyth.assign(buffer, out);
+        Forsyth += ' ';
+        Forsyth += CastleOption;
+        Forsyth += ' ';
+        Forsyth += record.EPSquare;
+        Forsyth += ' ';
+        appendNumber(Forsyth, record.HalfmoveClock);
+        Forsyth += ' ';
+        appendNumber(Forsyth, MoveNumber);
+        return;
+    }
     *out++ = ' ';
-    out = appendText(out, std::string_view(CastleOption).substr(0, 16));
+    out = appendText(out, CastleOption);
     *out++ = ' ';
-    out = appendText(out, std::string_view(record.EPSquare).substr(0, 16));
+    out = appendText(out, record.EPSquare);
     *out++ = ' ';
     out = std::to_chars(out, out + 8, record.HalfmoveClock).ptr;
     *out++ = ' ';

@@ -68,10 +68,14 @@ void RulesEngine::Pawn()
         if (nameMatches && record.Squares[targetIndex].isEmpty()
             && picBoard[victimIndex].Tag == PieceCode(otherSide(MoverColor), 'p')) {
             EPVictimIndex = static_cast<std::int16_t>(victimIndex);
+            const PieceCode victim = picBoard[victimIndex].Tag;
             ClearSquare(victimIndex);
             MoveLegal = true;
             EPCaptureMade = true;
             Hashtable();
+            // Board shows the pawn gone for the check test; the record keeps the position
+            // of its ply, which still has the pawn.
+            currentRecord().Squares[victimIndex] = victim;
             return;
         }
     }

@@ -46,10 +46,13 @@ public:
     // Hides or shows all 64 cells (a whole game is replayed hidden).
     void setCellsVisible(bool visible);
 
+    // Square keys, positions in twips and the initial white and grey chequer of the cells.
     void BuildSquares();
     void PlaceStartingPieces();
+    // The square operations; they never touch Board, and an index outside 1..64 does nothing.
     void ShowPiece(int index, PieceCode code);
     void ClearSquare(int index);
+    // The to-cell takes the from-cell's piece (replacing what it held); the from-cell is cleared.
     void TransferPiece(int fromIndex, int toIndex);
 
     // --- board model and game record ----------------------------------------------
@@ -105,20 +108,28 @@ public:
     std::string LookupSquareName;
     std::int16_t LookupSquareIndex = 0;
 
-    // Cell 1..64 to the square of a file and rank and back: "a8" -> 1.
+    // Captures the cells' codes into the current ply's Squares and into Board.
     void Hashtable();
+    // Restores Board from the current ply's Squares.
     void PGNForwardHT();
+    // LookupFileLetter := the letter of LookupFile 1..8; other numbers leave it.
     void FindSFXDesignator();
+    // LookupSquareIndex := the index of LookupSquareName ("a8" -> 1); other texts leave it.
     void FindHashTableIndex();
 
     // --- FEN ----------------------------------------------------------------------
     PieceCode FenSquareCode;
     char FenChar = '\0';
 
+    // Reads the FEN text in Forsyth onto the cells, Board and the position state.
     void ReadForsyth();
+    // Writes the FEN text of the cells and the current ply into Forsyth.
     void WriteForsyth();
+    // FenChar := the FEN letter of FenSquareCode.
     void GetForsythChar();
+    // Records castling letters, PendingEPSquare and HalfmoveCount into the current ply.
     void UpdateCastleOption();
+    // A new game at the start position; raises GameInitialize.
     void SetupNewGame();
     // Sets up the position of the FEN text as a new game; an empty text does nothing.
     void LoadFEN(const std::string &FEN);
@@ -146,10 +157,13 @@ public:
     void Len3Move();
     void Len3MovePawn();
     void Len4Move();
+    // Makes the found move on the cells unless the check test refuses it.
     void DoPGNMove();
     void PGNPromotePiece();
     void PGNError();
     void DetermineIfCaptureMade();
+    // After a move made on the cells: can another piece of RivalPieceCode's kind make it?
+    // Sets RivalCanReach (callers clear it first) and RivalSameFile.
     void CheckOtherPiece();
     void CheckOtherQueen();
     void CheckOtherRook();
@@ -169,14 +183,18 @@ public:
     PieceCode SavedTargetCode;
     bool TrialInCheck = false;
 
+    // Tries the move in progress on Board: the mover's flag tells it leaves its own king
+    // attacked, the other flag that it gives check, MateFlag that the check is mate.
     void CheckForCheck();
     void WhiteChecksBlack();
     void BlackChecksWhite();
+    // SquareAttacked := (TestFile, TestRank) is attacked by White (by Black).
     void WChecksBAgain();
     void BChecksWAgain();
     void WKingNextToKing();
     void BKingNextToKing();
     void CheckKingNextToKing();
+    // TrialInCheck := the king of the side on move is attacked on TrialBoard.
     void EvaluatePositionForCheck();
 
     // Tests the position after a castling (king and rook moved on Board for the time of
@@ -196,6 +214,7 @@ public:
     void CForCRook();
     void CForCQueen();
     void CForCKing();
+    // Clears MateFlag when the checked king has a safe square to step to.
     void CheckForMate();
     void CForCWCastlesKS();
     void CForCWCastlesQS();

@@ -41,6 +41,8 @@ INSTANTIATE_TEST_SUITE_P(
         RoundTrip{"CastlingSubset", "r3k2r/8/8/8/8/8/8/R3K2R b Qk - 0 1", nullptr},
         RoundTrip{"NumbersReadByLeadingValue", "4k3/8/8/8/8/8/8/4K3 w - - 7x 2.5",
                   "4k3/8/8/8/8/8/8/4K3 w - - 7 2"},
+        RoundTrip{"LongEnPassantField", "4k3/8/8/8/8/8/8/4K3 w - abcdefghijklmnopqrstuvwxyzabcdefghijklmnop 0 1",
+                  nullptr},
         RoundTrip{"NumberWithoutDigits", "4k3/8/8/8/8/8/8/4K3 w - - abc 3.5", "4k3/8/8/8/8/8/8/4K3 w - - 0 4"}),
     [](const auto &info) { return std::string(info.param.name); });
 

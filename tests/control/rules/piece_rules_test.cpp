@@ -87,7 +87,8 @@ TEST(PieceRules, EnPassantTakesThePawnAtOnce)
     EXPECT_EQ(engine->EPVictimIndex, squareIndex(6, 5));
     EXPECT_TRUE(engine->picBoard[squareIndex(6, 5)].Tag.isEmpty());
     EXPECT_TRUE(engine->Board(5, 6).isEmpty());
-    EXPECT_TRUE(engine->PlyRecords[4].Squares[squareIndex(6, 5)].isEmpty());
+    // The record of the ply still describes its position.
+    EXPECT_EQ(engine->PlyRecords[4].Squares[squareIndex(6, 5)], PieceCode('B', 'p'));
 
     // A refused drop brings the pawn back.
     engine->restoreEnPassantVictim();

@@ -118,6 +118,15 @@ INSTANTIATE_TEST_SUITE_P(
         Refusal{"NoEnPassantSquare", "4k3/8/8/3pP3/8/8/8/4K3 w - - 0 2", "exd6"}),
     [](const auto &info) { return std::string(info.param.name); });
 
+TEST(San, EnPassantKeepsTheRecordOfThePlyBefore)
+{
+    auto engine = engineAt("rnbqkbnr/ppp1p1pp/8/3pPp2/8/8/PPPP1PPP/RNBQKBNR w KQkq f6 0 3");
+    const auto before = engine->PlyRecords[0].Squares;
+    ASSERT_TRUE(playSan(*engine, "exf6"));
+    EXPECT_EQ(engine->PlyRecords[0].Squares, before);
+    EXPECT_TRUE(engine->PlyRecords[1].Squares[squareIndex(6, 5)].isEmpty());
+}
+
 TEST(San, PendingEnPassantSquareComesFromTheDoubleStep)
 {
     auto engine = std::make_unique<RulesEngine>();
