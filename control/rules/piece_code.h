@@ -16,6 +16,12 @@ struct PieceCode {
     constexpr PieceCode() = default;
     constexpr PieceCode(char color, char piece) : chars{color, piece} {}
 
+    // Cuts the text to two characters or pads it with spaces.
+    static constexpr PieceCode fromText(std::string_view text)
+    {
+        return PieceCode(text.empty() ? ' ' : text[0], text.size() < 2 ? ' ' : text[1]);
+    }
+
     constexpr char color() const { return chars[0]; }
     constexpr char piece() const { return chars[1]; }
     constexpr bool isEmpty() const { return chars[0] == 'E'; }
