@@ -6,6 +6,8 @@
 
 namespace {
 
+const QString SetupMark = QStringLiteral("SetUp \"1\"");
+
 // The piece placement of a FEN text: its first field.
 std::string_view placement(std::string_view fen)
 {
@@ -24,7 +26,12 @@ GameReplay::GameReplay()
 
 ReplayOutcome GameReplay::replay(const pavisto::GameDatabase &games, int game)
 {
-    const game_text::SetupPosition setup = game_text::checkForForsyth(game_text::nonEmptyLines(games.tags(game)));
+    // Only a tag text holding SetUp "1" has a line holding it (the mark spans no line
+    // break), so most games skip splitting their tags into lines.
+    const QString tags = games.tags(game);
+    const game_text::SetupPosition setup = tags.contains(SetupMark)
+                                               ? game_text::checkForForsyth(game_text::nonEmptyLines(tags))
+                                               : game_text::SetupPosition{};
     const std::string moves = games.moves(game).toStdString();
     m_completed = false;
     m_prompts.clearRecords();
