@@ -135,6 +135,16 @@ TEST_F(EngineTest, LoadMoveAppendsAndRaisesTwoEvents)
     EXPECT_EQ(engine.PlyRecords[5].Fen, "rnbqkbnr/ppp2ppp/8/3Pp3/8/5N2/PPPP1PPP/RNBQKB1R b KQkq - 0 3");
 }
 
+TEST_F(EngineTest, LoadMoveCastlesAndCountsTheClock)
+{
+    engine.LoadGame("1. e4 e5 2. Nf3 Nc6 3. Bc4 Bc5 *");
+    engine.MoveLast();
+    engine.LoadMove("O-O");
+    EXPECT_EQ(engine.PlyRecords[7].Fen, "r1bqk1nr/pppp1ppp/2n5/2b1p3/2B1P3/5N2/PPPP1PPP/RNBQ1RK1 b kq - 5 4");
+    EXPECT_EQ(engine.CastleOption, "kq");
+    EXPECT_EQ(engine.MoveList, "1. e4 e5 2. Nf3 Nc6 3. Bc4 Bc5 4. O-O *");
+}
+
 TEST_F(EngineTest, LoadMoveThatCannotBeMadeLeavesTheRecord)
 {
     engine.LoadGame("1. e4 e5 2. Nf3 *");
