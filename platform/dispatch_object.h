@@ -40,6 +40,12 @@ public:
     virtual std::optional<QVariant> invoke(DispId id, QVariantList &arguments) = 0;
     // The member names, for hosts that want to show them; an empty text for unknown ids.
     virtual QString memberName(DispId id) const = 0;
+    // The help text a property browser shows for a member; empty when it has none.
+    virtual QString memberHelp(DispId id) const
+    {
+        Q_UNUSED(id);
+        return {};
+    }
 
     // Connects the host's sink (nullptr disconnects). The caller keeps ownership.
     virtual void connectEvents(EventSink *sink) = 0;

@@ -259,3 +259,37 @@ QString TolvarControl::memberName(platform::DispId id) const
 }
 
 } // namespace tolvar
+
+namespace tolvar {
+
+QString TolvarControl::memberHelp(platform::DispId id) const
+{
+    static const struct {
+        platform::DispId id;
+        const char *text;
+    } texts[] = {
+        {dispid::DisplayNameLabels,
+         "Returns/sets value indicating if name lables for black and white players are displayed."},
+        {dispid::DisplayCoordinates, "Returns/sets value indicating if lables for boardcoordinates are displayed."},
+        {dispid::WhitePlayer, "Returns/sets the text displayed in an object's title bar or below an object's icon."},
+        {dispid::BlackPlayer, "Returns/sets the text displayed in an object's title bar or below an object's icon."},
+        {dispid::BorderStyle, "Returns/sets the border style for an object."},
+        {dispid::BackColor, "Returns/sets the background color used to display text and graphics in an object."},
+        {dispid::ForeColor, "Returns/sets the foreground color used to display text and graphics in an object."},
+        {dispid::Enabled,
+         "Returns/sets a value that determines whether an object can respond to user-generated events."},
+        {dispid::Appearance, "Returns/sets whether or not an object is painted at run time with 3-D effects."},
+        {dispid::AutoRedraw, "Returns/sets the output from a graphics method to a persistent bitmap."},
+        {dispid::BackStyle, "Indicates whether a Label or the background of a Shape is transparent or opaque."},
+        {dispid::DarkSquareColor, "Returns/sets the color of the dark squares of the board."},
+        {dispid::LightSquareColor, "Returns/sets the color of the light squares of the board."},
+        {dispid::Refresh, "Forces a complete repaint of a object."},
+    };
+    for (const auto &entry : texts) {
+        if (entry.id == id)
+            return QString::fromLatin1(entry.text);
+    }
+    return {};
+}
+
+} // namespace tolvar

@@ -138,6 +138,9 @@ void TolvarControl::setNameCaptions(const QString &white, const QString &black)
 
 void TolvarControl::DoInitialSetup()
 {
+    // BuildSquares lays the cells out in White's view; the labels must say so too, or
+    // the ColorView write below would turn a board that was turned before only halfway.
+    ViewWhite();
     m_engine.BuildSquares();
     m_engine.PlaceStartingPieces();
     m_engine.SetupNewGame();

@@ -33,6 +33,7 @@ public:
     bool putProperty(platform::DispId id, const QVariant &value) override;
     std::optional<QVariant> invoke(platform::DispId id, QVariantList &arguments) override;
     QString memberName(platform::DispId id) const override;
+    QString memberHelp(platform::DispId id) const override;
     void connectEvents(platform::EventSink *sink) override { m_sink = sink; }
     void initNew() override;
     void load(const platform::PropertyBag &bag) override;

@@ -2,14 +2,12 @@
 
 #include "modal_prompts.h"
 
-#include "platform/board_proxy.h"
 #include "viewer/database/database_host.h"
 #include "viewer/database/startup_file.h"
 #include "viewer/database/viewer_state.h"
 
 #include <QHash>
 #include <QMainWindow>
-#include <QPointer>
 #include <QString>
 
 #include <memory>
@@ -26,9 +24,13 @@ class QTimer;
 class QToolBar;
 QT_END_NAMESPACE
 
-class HostedBoard;
 class FrmLoadFile;
 class FrmVariation;
+class HostedBoard;
+
+namespace platform {
+class BoardProxy;
+}
 
 namespace pavisto {
 class DatabaseCommands;
@@ -174,7 +176,6 @@ private:
 
     QToolBar *m_toolbar = nullptr;
     QWidget *m_picMain = nullptr;
-    QWidget *m_picture1 = nullptr;
     QLabel *m_lblMoveNumber = nullptr;
     QLabel *m_lblMoveText = nullptr;
     QLabel *m_lblOnMove = nullptr;

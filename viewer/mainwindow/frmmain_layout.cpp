@@ -64,7 +64,6 @@ void FrmMain::buildControls()
     m_picMain = place<QWidget>(central, "picMain", twipsRect(0, 0, 9210, 5265));
     auto *frame = place<QFrame>(m_picMain, "Picture1", twipsRect(330, 420, 4035, 4035));
     frame->setFrameShape(QFrame::Box);
-    m_picture1 = frame;
     // The control fills the top left of picMain: its own board panel lies exactly on
     // the frame, its name labels above and below it.
     if (QWidget *boardWidget = board().widget()) {

@@ -73,6 +73,13 @@ TEST_F(BoardDrawing, A8IsLightInBothViewsAndH1TopLeftAfterTurning)
     call(id::ViewWhite);
     EXPECT_EQ(child("picBoard1")->pos(), a8);
     EXPECT_EQ(label("lbla")->text(), "a");
+
+    // A new setup on a turned board comes back whole in White's view.
+    call(id::ViewBlack);
+    call(id::DoInitialSetup);
+    EXPECT_EQ(child("picBoard1")->pos(), a8);
+    EXPECT_EQ(label("lbl1")->text(), "1");
+    EXPECT_EQ(squareAt(grab(), 0, 0), White);
 }
 
 TEST_F(BoardDrawing, LightSquareColourRepaintsExactlyTheLightSquaresUnderThePieces)

@@ -1,5 +1,6 @@
 // The control as the viewer sees it: created by class identifier, driven only by
 // dispatch identifier, heard through its event sink.
+#include "platform/board_proxy.h"
 #include "surface_fixture.h"
 
 using namespace surfacetest;
@@ -120,8 +121,13 @@ TEST_F(HostedBoard, WritesRunTheirSideEffects)
     put(id::Enabled, int16(0));
     EXPECT_FALSE(board.widget->isEnabled());
 
-    // Writing Ply stores the number only; the board stays where it is.
+    // A new game puts the default names on the labels, the properties keep theirs.
+    put(id::DisplayNameLabels, int16(-1));
     ASSERT_TRUE(call(id::LoadGame, {Game}));
+    EXPECT_EQ(label("lblWhitePlayer")->text(), "White");
+    EXPECT_EQ(get(id::WhitePlayer), QStringLiteral("Lasker"));
+
+    // Writing Ply stores the number only; the board stays where it is.
     put(id::Ply, int16(2));
     EXPECT_EQ(get(id::Ply), int16(2));
     EXPECT_EQ(get(id::OnMove), QStringLiteral("W"));
@@ -212,4 +218,77 @@ TEST_F(HostedBoard, MoveListReadsAreBuiltAfreshAndStable)
     EXPECT_FALSE(first.toString().isEmpty());
     EXPECT_EQ(get(id::MoveList_L), first);
     EXPECT_TRUE(get(id::MoveList_P).toString().contains(QStringLiteral("Nf3")));
+}
+
+TEST_F(HostedBoard, EveryProcedureIsAMethodAHostCanCallSafely)
+{
+    const struct {
+        DispId id;
+        const char *name;
+    } named[] = {{0x60030025, "UpdateGameStatus"}, {0x60030027, "Bishop"}, {0x60030038, "CheckLegalMove"},
+                 {0x6003005C, "SetupNewGame"},     {0x60030060, "WriteForsyth"}, {0x60030061, "ViewBlack"},
+                 {0x60030062, "ViewWhite"},        {0x60030066, "ParagraphMoveList"}, {0x6003006D, "ReadGame"},
+                 {0x60030070, "SetDarkSquareColor"}, {0x6003007D, "DoInitialSetup"},
+                 {0x60030085, "EvaluatePositionForCheck"}, {id::LoadSetup, "LoadSetup"}};
+    for (const auto &row : named)
+        EXPECT_EQ(board.dispatch->memberName(row.id), QLatin1String(row.name));
+    EXPECT_TRUE(board.dispatch->memberName(0x60030063).isEmpty());
+    EXPECT_EQ(board.dispatch->memberHelp(id::DisplayCoordinates),
+              "Returns/sets value indicating if lables for boardcoordinates are displayed.");
+    EXPECT_EQ(board.dispatch->memberHelp(id::Refresh), "Forces a complete repaint of a object.");
+    EXPECT_TRUE(board.dispatch->memberHelp(id::Ply).isEmpty());
+
+    // Called out of turn, with no move in progress, no procedure may crash the host.
+    call(id::LoadGame, {Game});
+    call(id::MoveNext);
+    int callable = 0;
+    for (DispId dispId = 0x60030025; dispId <= 0x60030085; ++dispId) {
+        if (dispId == id::Refresh || board.dispatch->memberName(dispId).isEmpty())
+            continue;
+        QVariantList arguments;
+        while (!board.dispatch->invoke(dispId, arguments) && arguments.size() < 2)
+            arguments.append(QString());
+        ++callable;
+    }
+    EXPECT_EQ(callable, 62 + 29); // the procedures from 0x60030025, then the members from 0x60030066
+}
+
+TEST(BoardProxy, CallsTheControlByIdentifierOnly)
+{
+    platform::addComponentSearchPath(QStringLiteral(TOLVAR_PLUGIN_DIR));
+    QWidget host;
+    RecordingSink sink;
+    platform::BoardProxy board = platform::BoardProxy::create(&host, &sink);
+    ASSERT_TRUE(board.isValid());
+    EXPECT_EQ(board.widget()->parent(), &host);
+
+    board.LoadGame(Game);
+    board.MoveLast();
+    EXPECT_EQ(board.Ply(), 6);
+    EXPECT_EQ(board.GameLength(), 6);
+    EXPECT_EQ(board.MoveNumber(), 4);
+    EXPECT_EQ(board.OnMove(), "W");
+    EXPECT_EQ(board.MoveText(), "a6");
+    EXPECT_EQ(board.moveOfPly(3), "Nf3");
+    EXPECT_EQ(board.forsythOfPly(0), "rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR w KQkq - 0 1");
+    board.MoveFirst();
+    board.MoveNext();
+    board.WriteAnnotation(QStringLiteral("best by test"));
+    EXPECT_EQ(board.ReadAnnotation(), "best by test");
+    EXPECT_TRUE(board.MoveList_A().contains(QStringLiteral("best by test")));
+    EXPECT_EQ(sink.log.mid(sink.log.size() - 3), (QStringList{event(9), event(8), event(10)}));
+
+    board.setWhitePlayer(QStringLiteral("Lasker"));
+    board.setColorView(QStringLiteral("B"));
+    board.setPromotionPiece(QStringLiteral("R"));
+    board.setLightSquareColor(0x00EEEEEE);
+    board.setGameChanged(true);
+    EXPECT_EQ(board.WhitePlayer(), "Lasker");
+    EXPECT_EQ(board.ColorView(), "B");
+    EXPECT_EQ(board.PromotionPiece(), "R");
+    EXPECT_EQ(board.LightSquareColor(), 0x00EEEEEEu);
+    EXPECT_TRUE(board.GameChanged());
+
+    EXPECT_FALSE(platform::BoardProxy().isValid());
+    EXPECT_EQ(platform::BoardProxy().Ply(), 0); // an absent board answers nothing, safely
 }

@@ -94,7 +94,7 @@ constexpr DispId GameReset = 0x60030067, MoveFirst = 0x60030068, MoveNext = 0x60
                  LoadMove = 0x60030078, NavigatePly = 0x60030079, Refresh = 0x6003007B,
                  WriteAnnotation = 0x6003007E, ReadAnnotation = 0x6003007F, DoReturnForsyth = 0x60030083,
                  DoReturnMove = 0x60030084, ViewBlack = 0x60030061, ViewWhite = 0x60030062,
-                 SetMyValues = 0x60030073;
+                 SetMyValues = 0x60030073, DoInitialSetup = 0x6003007D;
 } // namespace id
 
 inline QVariant int16(int value)

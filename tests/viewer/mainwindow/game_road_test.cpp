@@ -3,6 +3,8 @@
 
 #include "main_window_fixture.h"
 
+#include "platform/busy_pointer.h"
+
 #include <QStatusBar>
 #include <QTest>
 
@@ -18,8 +20,15 @@ const char London[] = "pgn2tex/London1851.pgn";
 TEST_F(MainWindowTest, OpenListsTheGamesAndSelectsTheFirst)
 {
     START_WINDOW_OR_SKIP();
+    QList<bool> pointer;
+    platform::setBusyPointerHandler([&pointer](bool busy) { pointer << busy; });
     const QString path = copyOfData(QLatin1String(London));
     openFile(path);
+    platform::setBusyPointerHandler({});
+    // The hourglass was up during the import and is down again.
+    EXPECT_TRUE(pointer.contains(true));
+    ASSERT_FALSE(pointer.isEmpty());
+    EXPECT_FALSE(pointer.last());
 
     ASSERT_EQ(m_prompts.records().size(), 1);
     const auto &dialog = m_prompts.records()[0];
@@ -171,7 +180,8 @@ TEST_F(MainWindowTest, SetUpGamesLoadFromTheirForsythOrFenTag)
     const QString path = m_dir.filePath(QStringLiteral("setup.pgn"));
     writeFile(path, QStringLiteral("[Event \"FEN tag\"]\r\n[White \"Forsyth, D\"]\r\n[SetUp \"1\"]\r\n"
                                    "[FEN \"%1\"]\r\n\r\n2... g6 3. h4 *\r\n\r\n"
-                                   "[Event \"Forsyth tag\"]\r\n[SetUp \"1\"]\r\n[Forsyth \"%1\"]\r\n\r\n2... Nc6 *\r\n")
+                                   "[Event \"Forsyth tag\"]\r\n[SetUp \"1\"]\r\n[Forsyth \"%1\"]\r\n\r\n2... Nc6 *\r\n\r\n"
+                                   "[Event \"No position\"]\r\n[SetUp \"1\"]\r\n\r\n1. e4 *\r\n")
                         .arg(fen)
                         .toUtf8());
     openFile(path);
@@ -185,4 +195,14 @@ TEST_F(MainWindowTest, SetUpGamesLoadFromTheirForsythOrFenTag)
         EXPECT_GE(m_window->board().GameLength(), 1) << game;
     }
     EXPECT_EQ(m_window->board().WhitePlayer(), QStringLiteral("Forsyth, D")); // no White tag in game 2
+
+    // SetUp without a position: the board ignores the empty FEN and keeps its game,
+    // while the tag list shows the new game's tags.
+    const QString shownBefore = m_window->board().forsythOfPly(0);
+    selectGame(2);
+    click("Load");
+    EXPECT_TRUE(m_window->isSetupGame());
+    EXPECT_EQ(m_window->setupFEN(), QString());
+    EXPECT_EQ(m_window->board().forsythOfPly(0), shownBefore);
+    EXPECT_EQ(tagList().first(), QStringLiteral("[Event \"No position\"]"));
 }

@@ -23,6 +23,8 @@ TEST_F(MainWindowTest, StartsWithDefaultsWithoutAStartupFile)
     EXPECT_EQ(board.PromotionPiece(), QStringLiteral("Q"));
     EXPECT_EQ(board.LightSquareColor(), 0xFFFFFFu);
     EXPECT_EQ(board.DarkSquareColor(), 0xC0C0C0u);
+    constexpr platform::DispId GameResult = 0x68030003;
+    EXPECT_EQ(board.property(GameResult).toString(), QStringLiteral("*")); // from the stored settings
     platform::BoardProxy &second = m_window->variationBoard().board();
     EXPECT_EQ(second.LightSquareColor(), 0xFFFFFFu);
     EXPECT_EQ(second.DarkSquareColor(), 0xC0C0C0u);
