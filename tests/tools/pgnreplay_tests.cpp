@@ -87,6 +87,30 @@ TEST(PgnReplayCheck, OneLinePerGameWithTheFirstFailingPlyAndATotal)
     EXPECT_TRUE(run.err.isEmpty()) << run.err.toStdString();
 }
 
+TEST(PgnReplayCheck, GamesTheBoardCannotHoldWhole)
+{
+    // 502 plies of knights going out and back: the record keeps 500.
+    QByteArray longGame = "[Event \"Long\"]\n\n";
+    const char *knights[] = {"Nf3", "Nf6", "Ng1", "Ng8"};
+    for (int ply = 0; ply < 502; ++ply) {
+        if (ply % 2 == 0)
+            longGame += QByteArray::number(ply / 2 + 1) + ". ";
+        longGame += QByteArray(knights[ply % 4]) + ' ';
+    }
+    longGame += "*\n\n";
+    const QByteArray badCounter = "[Event \"Counter\"]\n[SetUp \"1\"]\n"
+                                  "[FEN \"4k3/8/8/8/8/8/8/4K3 w - - 0 99999\"]\n\n1. Kd2 *\n";
+    QTemporaryDir dir;
+    const ToolRun run = runTool({writeFile(dir, QStringLiteral("limits.pgn"), longGame + badCounter)});
+    EXPECT_EQ(run.exitCode, 1);
+    const QStringList expected = {
+        QStringLiteral("1\t500\timport-error\t501\t(record full)"),
+        QStringLiteral("2\t1\timport-error\t0\t4k3/8/8/8/8/8/8/4K3 w - - 0 99999"),
+        QStringLiteral("games 2  ok 0  import-error 2"),
+    };
+    EXPECT_EQ(run.lines(), expected);
+}
+
 TEST(PgnReplayCheck, RealFilesReplayWithoutImportErrors)
 {
     struct Case {

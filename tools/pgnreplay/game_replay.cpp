@@ -2,11 +2,16 @@
 
 #include "viewer/mainwindow/game_text.h"
 
+#include <algorithm>
 #include <string_view>
 
 namespace {
 
 const QString SetupMark = QStringLiteral("SetUp \"1\"");
+// Titles of the board's messages: its FEN reader's, and its scanner's when a movetext
+// holds more plies than the record.
+const QString FenReadErrorTitle = QStringLiteral("Error");
+const QString RecordFullTitle = QStringLiteral("Error Reading Game");
 
 // The piece placement of a FEN text: its first field.
 std::string_view placement(std::string_view fen)
@@ -54,18 +59,26 @@ ReplayOutcome GameReplay::replay(const pavisto::GameDatabase &games, int game)
 
     outcome.loaded = true;
     outcome.plies = m_engine.GameLength;
-    // The FEN reader complains through a prompt before any move is replayed.
-    const bool fenUnread = setup.isSetupGame && !m_prompts.records().isEmpty()
-                           && m_prompts.records().front().title == QLatin1String("Error");
-    if (fenUnread) {
+    if (setup.isSetupGame && prompted(FenReadErrorTitle)) {
         outcome.importError = true;
         outcome.failedToken = fen;
     } else if (m_engine.ImportError) {
         outcome.importError = true;
         outcome.failedPly = firstUnmadePly();
         outcome.failedToken = m_engine.PlyRecords[outcome.failedPly].MoveSAN;
+    } else if (prompted(RecordFullTitle)) {
+        // The scanner kept the first 500 plies and dropped the rest of the movetext.
+        outcome.importError = true;
+        outcome.failedPly = tolvar::MaxPly + 1;
+        outcome.failedToken = "(record full)";
     }
     return outcome;
+}
+
+bool GameReplay::prompted(const QString &title) const
+{
+    return std::any_of(m_prompts.records().cbegin(), m_prompts.records().cend(),
+                       [&title](const platform::ScriptedPrompts::Record &record) { return record.title == title; });
 }
 
 int GameReplay::firstUnmadePly() const

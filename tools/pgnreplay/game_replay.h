@@ -12,7 +12,8 @@ struct ReplayOutcome {
     int plies = 0;            // plies stored in the board's record
     bool importError = false; // a move was not made, or the set-up position was not read
     // The first ply that failed and its token; ply 0 is the set-up position, whose
-    // token is then the FEN text, or "(no FEN)" when the tags hold none.
+    // token is then the FEN text, or "(no FEN)" when the tags hold none; ply 501 with
+    // "(record full)" is a movetext longer than the board's 500 plies.
     int failedPly = 0;
     std::string failedToken;
 };
@@ -33,6 +34,8 @@ public:
     const tolvar::GameEngine &engine() const { return m_engine; }
 
 private:
+    // True when the board showed a message with this title during the last replay.
+    bool prompted(const QString &title) const;
     // The first ply whose position equals the one before it: a move that was not made.
     int firstUnmadePly() const;
 
