@@ -4,6 +4,7 @@ set -euo pipefail
 packages=(
     build-essential cmake
     qt6-base-dev qt6-base-dev-tools libgl1-mesa-dev
+    libqt6svg6
     libgtest-dev googletest libbenchmark-dev
     fonts-dejavu-core
     xvfb xauth

@@ -1,5 +1,10 @@
+#include "viewer/mainwindow/frmmain.h"
+
+#include "platform/busy_pointer.h"
+#include "platform/desktop.h"
+#include "platform/qt_prompts.h"
+
 #include <QApplication>
-#include <QLabel>
 
 int main(int argc, char *argv[])
 {
@@ -7,11 +12,15 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("Pavisto"));
     QApplication::setApplicationVersion(QStringLiteral(PAVISTO_VERSION));
 
-    // Stand-in until the main window exists.
-    QLabel window(QStringLiteral("Pavisto %1").arg(QApplication::applicationVersion()));
-    window.setAlignment(Qt::AlignCenter);
-    window.resize(640, 480);
-    window.setWindowTitle(QStringLiteral("Pavisto"));
+    // Real dialogs and the hourglass pointer; the main window counts the open dialogs
+    // on top of these prompts.
+    platform::QtPrompts prompts;
+    platform::setPrompts(&prompts);
+    platform::installBusyPointerCursor();
+
+    FrmMain window;
+    prompts.setParent(&window);
     window.show();
-    return QApplication::exec();
+    const int result = QApplication::exec();
+    return result;
 }
