@@ -156,6 +156,10 @@ QByteArray startupFileText(const StartupSettings &settings)
     QByteArray text;
     for (const QByteArray &line : lines)
         text += line + "\r\n";
+    // The reader skips a byte-order mark at the start; a first line that begins with
+    // the mark's character keeps it behind a mark of its own.
+    if (text.startsWith(Utf8ByteOrderMark))
+        text.prepend(Utf8ByteOrderMark.data(), Utf8ByteOrderMark.size());
     return text;
 }
 
