@@ -26,7 +26,7 @@ fi
 all_harnesses=()
 for dir in fuzz/corpus/*/; do
     name=$(basename "$dir")_fuzzer
-    grep -q "pavisto_add_fuzzer(${name} " fuzz/CMakeLists.txt && all_harnesses+=("$name")
+    grep -qE "pavisto_add_fuzzer\(${name}([[:space:]]|$)" fuzz/CMakeLists.txt && all_harnesses+=("$name")
 done
 harnesses=("$@")
 [ ${#harnesses[@]} -eq 0 ] && harnesses=("${all_harnesses[@]}")
