@@ -1,6 +1,7 @@
 #include "file_io.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 
 namespace pavisto {
@@ -33,6 +34,11 @@ FileContents readAllBytes(QIODevice &device)
 
 FileContents readFileBytes(const QString &path)
 {
+    // Only a regular file has an end to read up to: the open of a FIFO without a writer
+    // would wait for one forever, and a device like /dev/zero would fill the memory.
+    const QFileInfo info(path);
+    if (info.exists() && !info.isFile() && !info.isDir())
+        return {{}, QStringLiteral("Not a regular file")};
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return {{}, file.errorString()};

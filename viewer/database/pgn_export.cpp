@@ -1,6 +1,7 @@
 #include "pgn_export.h"
 
 #include "file_io.h"
+#include "line_reader.h"
 
 #include <QIODevice>
 
@@ -12,6 +13,18 @@ const QString CrLf = QStringLiteral("\r\n");
 // Bytes collected before they go to the file, so a large database is written in
 // pieces instead of being built whole in memory.
 constexpr qsizetype WriteChunk = 1 << 16;
+
+// True when the text's first line, read back right after a game without moves, would
+// not start a game of its own: a movetext start joins that game, a lone result is
+// dropped with it.
+bool joinsGameWithoutMoves(QByteArrayView text)
+{
+    const qsizetype lineEnd = text.indexOf("\r\n");
+    const QByteArrayView line = trimBlanks(lineEnd < 0 ? text : text.first(lineEnd));
+    const bool numericStart = !line.isEmpty() && line.front() >= '0' && line.front() <= '9';
+    return numericStart || line.startsWith('{') || line == "*" || line == "1-0" || line == "0-1"
+        || line == "1/2-1/2";
+}
 
 } // namespace
 
@@ -63,13 +76,30 @@ void writeDatabase(const GameDatabase &games, TextEncoding encoding, QIODevice &
     chunk.reserve(WriteChunk + 4096);
     if (encoding == TextEncoding::Utf8Bom)
         chunk.append(Utf8ByteOrderMark);
+    bool atFileStart = true;
+    bool previousWithoutMoves = false;
     for (int game = 1; game <= games.count(); ++game) {
         if (games.isDeleted(game))
             continue;
+        const qsizetype gameAt = chunk.size();
         if (games.hasTagSection(game))
             games.appendTagBytes(game, chunk, encoding);
-        const qsizetype movesAt = chunk.size();
+        qsizetype movesAt = chunk.size();
         games.appendMoveBytes(game, chunk, encoding);
+        const bool withoutMoves = chunk.size() == movesAt;
+        // A game that would read back differently gets a line in front of it: a lone
+        // result closes a game without moves that its first line would otherwise join,
+        // and an empty line keeps a first game's leading mark bytes from being skipped
+        // as the byte-order mark of a file that has none.
+        QByteArrayView lead;
+        if (previousWithoutMoves && joinsGameWithoutMoves(chunk.sliced(gameAt)))
+            lead = "*\r\n\r\n";
+        else if (atFileStart && encoding != TextEncoding::Utf8Bom && chunk.startsWith(Utf8ByteOrderMark))
+            lead = "\r\n";
+        chunk.insert(gameAt, lead);
+        movesAt += lead.size();
+        atFileStart = false;
+        previousWithoutMoves = withoutMoves;
         // A movetext that opens with a comment would be read back as the last line of
         // the tag section unless an empty line parts the two.
         if (chunk.sliced(movesAt).startsWith('{') && !chunk.sliced(0, movesAt).endsWith("\r\n\r\n"))

@@ -9,6 +9,7 @@
 #include <QFileInfo>
 #include <QIODevice>
 #include <QStandardPaths>
+#include <QTemporaryFile>
 
 #include <cmath>
 #include <limits>
@@ -85,6 +86,17 @@ QByteArray signedNumber(qint64 value)
     return (value < 0 ? QByteArray() : QByteArray(" ")) + QByteArray::number(value);
 }
 
+// Whether a file can be created in the folder. The folder's permissions do not tell:
+// root passes every permission test, yet cannot create files in /proc or in a folder
+// marked immutable.
+bool canCreateFilesIn(const QString &folder)
+{
+    if (!QFileInfo(folder).isDir())
+        return false;
+    QTemporaryFile probe(QDir(folder).filePath(QStringLiteral("pavisto-XXXXXX.tmp")));
+    return probe.open();
+}
+
 } // namespace
 
 StartupFileLocation StartupFileLocation::standard()
@@ -94,8 +106,7 @@ StartupFileLocation StartupFileLocation::standard()
 
 QString StartupFileLocation::filePath() const
 {
-    const QFileInfo program(programFolder);
-    const QString folder = (program.isDir() && program.isWritable()) ? programFolder : userFolder;
+    const QString folder = canCreateFilesIn(programFolder) ? programFolder : userFolder;
     return QDir(folder).filePath(QLatin1String(StartupFileName));
 }
 
@@ -145,6 +156,10 @@ QByteArray startupFileText(const StartupSettings &settings)
     QByteArray text;
     for (const QByteArray &line : lines)
         text += line + "\r\n";
+    // The reader skips a byte-order mark at the start; a first line that begins with
+    // the mark's character keeps it behind a mark of its own.
+    if (text.startsWith(Utf8ByteOrderMark))
+        text.prepend(Utf8ByteOrderMark.data(), Utf8ByteOrderMark.size());
     return text;
 }
 

@@ -1,5 +1,7 @@
 #include "text_encoding.h"
 
+#include <QStringDecoder>
+
 #include <array>
 #include <cstring>
 
@@ -94,8 +96,13 @@ TextEncoding detectEncoding(QByteArrayView bytes)
 
 QString decodeText(QByteArrayView bytes, TextEncoding encoding)
 {
-    if (encoding != TextEncoding::Windows1252)
-        return QString::fromUtf8(bytes);
+    if (encoding != TextEncoding::Windows1252) {
+        // QString::fromUtf8 drops a mark at the start of the bytes it is given, which
+        // here are a line or a game inside the file: only the file's own mark, left
+        // out by the line reader, is not text.
+        QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
+        return decoder.decode(bytes);
+    }
     QString text(bytes.size(), Qt::Uninitialized);
     QChar *out = text.data();
     for (const char b : bytes) {

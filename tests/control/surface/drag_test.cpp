@@ -100,5 +100,6 @@ TEST_F(BoardDrag, DragsFromAnotherBoardAreNotTaken)
     other.initNew();
     dragOver(E2, E4, &other.boardPanel());
     EXPECT_EQ(cell(E2)->look().picture, PieceImage::imgWpawn);
-    EXPECT_EQ(control.boardPanel().sourceOfDrag(other.boardPanel().dragData(E2)), 0);
+    const std::unique_ptr<QMimeData> data(other.boardPanel().dragData(E2));
+    EXPECT_EQ(control.boardPanel().sourceOfDrag(data.get()), 0);
 }

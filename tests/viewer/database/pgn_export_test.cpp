@@ -55,6 +55,34 @@ TEST(SaveAll, FileReadsBackIntoTheSameGamesAndTheSameBytes)
     EXPECT_EQ(written(second), once);
 }
 
+// Files whose games Save All once wrote so that they read back as different games.
+class SaveAllReadsBack : public testing::TestWithParam<const char *> {};
+
+TEST_P(SaveAllReadsBack, IntoTheSameGames)
+{
+    const GameDatabase first = test::imported(GetParam());
+    const QByteArray once = written(first);
+    const GameDatabase second = test::imported(once);
+    ASSERT_EQ(second.count(), first.count()) << once.constData();
+    for (int game = 1; game <= first.count(); ++game) {
+        SCOPED_TRACE(game);
+        EXPECT_EQ(second.tags(game), first.tags(game));
+        EXPECT_EQ(second.moves(game), first.moves(game));
+    }
+    EXPECT_EQ(written(second), once);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    SaveAll, SaveAllReadsBack,
+    testing::Values(
+        // A game without moves followed by a game without tags, by one whose first
+        // line is a comment, and by one whose first line is a lone result.
+        "[A]\n\n%c\n1. e4 *\n",
+        "[A]\n\n*\n\n{c}\n1. e4 *\n",
+        "[A]\n\n%x\n*\n[B]\n\n%y\n1-0\n",
+        // An 8-bit file whose first game starts with the bytes of a byte-order mark.
+        "\xEF\xBB\xBF\xEF\xBB\xBF[A \"\xE9\"]\n\n1. e4 *\n"));
+
 TEST(SaveAll, MovetextStartingWithACommentIsKeptApartFromTheTags)
 {
     const GameDatabase games = test::imported("[A]\n\n{c}\n1. e4 *\n");

@@ -265,4 +265,16 @@ TEST(Encoding, EveryWindows1252ByteSurvivesDecodeAndEncode)
     EXPECT_FALSE(encodeText(QString::fromUtf8("Ж"), TextEncoding::Windows1252));
 }
 
+TEST(Encoding, MarkInsideTheFileIsKeptAsText)
+{
+    // Two files with byte-order marks joined into one: only the first mark is not text.
+    const GameDatabase games = test::imported("\xEF\xBB\xBF[A]\n\n1. e4 *\n\n\xEF\xBB\xBF[B]\n\n1. d4 *\n");
+    ASSERT_EQ(games.count(), 2);
+    EXPECT_EQ(games.tags(1), "[A]\r\n");
+    EXPECT_EQ(games.tags(2), QChar(0xFEFF) + QStringLiteral("[B]\r\n"));
+    const QByteArray marks("\xEF\xBB\xBF\xEF\xBB\xBFx");
+    EXPECT_EQ(decodeText(marks, TextEncoding::Utf8).size(), 3);
+    EXPECT_EQ(encodeText(decodeText(marks, TextEncoding::Utf8), TextEncoding::Utf8), marks);
+}
+
 } // namespace

@@ -99,6 +99,18 @@ TEST(StartupFile, WritesSixLinesInTheNumberForms)
     EXPECT_EQ(read.autoPlaySpeed, 90);
 }
 
+TEST(StartupFile, MarkCharacterStartingTheFirstLineIsReadBack)
+{
+    QTemporaryDir dir;
+    const StartupFileLocation location{dir.path(), dir.path()};
+    StartupSettings custom;
+    custom.promotionPiece = QChar(0xFEFF) + QStringLiteral("R");
+    ASSERT_TRUE(WriteStartupFile(custom, location));
+    StartupSettings read;
+    ReadStartupFile(read, location);
+    EXPECT_EQ(read.promotionPiece, custom.promotionPiece);
+}
+
 TEST(StartupFile, UnwritableProgramFolderFallsBackToTheUserFolder)
 {
     QTemporaryDir dir;
