@@ -11,17 +11,23 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QScrollBar>
 #include <QTextCursor>
+
+#include <algorithm>
 
 namespace {
 
 using platform::twipsToPixels;
 
-// The text area takes the window's size less these margins; the topic list keeps its size.
-constexpr int TextWidthAllowance = 2415;
-constexpr int TextHeightAllowance = 540;
+// The designed layout: the topic list on the left, the text area right of it. The text
+// area takes the window's width less 2415 twips (its left edge and a margin) and its
+// height less 540 twips; the topic list keeps its size.
+constexpr int ListWidth = 2040;
 constexpr int TextLeft = 2280;
 constexpr int TextTop = 360;
+constexpr int TextRightMargin = 2415 - TextLeft;
+constexpr int TextHeightAllowance = 540;
 
 QRect twipsRect(int left, int top, int width, int height)
 {
@@ -51,9 +57,21 @@ FrmHelp::FrmHelp(QWidget *parent) : QWidget(parent, Qt::Window)
     connect(m_list1, &QListWidget::itemClicked, this, &FrmHelp::List1_Click);
     connect(m_list1, &QListWidget::currentRowChanged, this, &FrmHelp::List1_Click);
 
-    resize(twipsToPixels(TextLeft + 6600 + TextWidthAllowance - TextLeft),
-           twipsToPixels(5400 + TextHeightAllowance));
     loadHelpFile();
+    // The designed list is narrower than the longest topic in the desktop's font: list
+    // and text area move apart so that every topic reads whole.
+    m_list1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    const int listWidth = std::max(twipsToPixels(ListWidth),
+                                   m_list1->sizeHintForColumn(0) + 2 * m_list1->frameWidth()
+                                       + m_list1->verticalScrollBar()->sizeHint().width() + 4);
+    const int extra = listWidth - twipsToPixels(ListWidth);
+    m_list1->resize(listWidth, m_list1->height());
+    m_label1->resize(listWidth, m_label1->height());
+    m_text1->move(m_text1->x() + extra, m_text1->y());
+    resize(m_text1->geometry().right() + 1 + twipsToPixels(TextRightMargin),
+           twipsToPixels(5400 + TextHeightAllowance));
+    // The text opens at its top; the list takes no topic before the user chooses one.
+    m_text1->setFocus();
 }
 
 void FrmHelp::loadHelpFile()
@@ -99,7 +117,7 @@ void FrmHelp::List1_Click()
 void FrmHelp::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
-    const int width = this->width() - twipsToPixels(TextWidthAllowance);
+    const int width = this->width() - m_text1->x() - twipsToPixels(TextRightMargin);
     const int height = this->height() - twipsToPixels(TextHeightAllowance);
     if (width <= 0 || height <= 0)
         return;

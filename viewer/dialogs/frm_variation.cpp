@@ -20,6 +20,8 @@
 #include <QTextCursor>
 #include <QToolBar>
 
+#include <algorithm>
+
 namespace {
 
 using platform::twipsToPixels;
@@ -63,7 +65,7 @@ FrmVariation::FrmVariation(const pavisto::ViewerState &state, VariationHost &hos
     buildMenu();
     // The designed client area holds the toolbar and Picture1; the menu bar comes on top.
     const int toolbarHeight = findChild<QToolBar *>(QStringLiteral("Toolbar1"))->sizeHint().height();
-    resize(twipsToPixels(7470), twipsToPixels(5355) + toolbarHeight + menuBar()->sizeHint().height());
+    resize(m_picture1->minimumWidth() + twipsToPixels(7470 - 7455), twipsToPixels(5355) + toolbarHeight + menuBar()->sizeHint().height());
     SetVarPlayerState();
 }
 
@@ -102,6 +104,13 @@ void FrmVariation::buildControls()
     m_cmdSend->setObjectName(QStringLiteral("cmdSend"));
     m_cmdSend->setGeometry(twipsRect(4740, 4440, 2475, 375));
     connect(m_cmdSend, &QPushButton::clicked, this, &FrmVariation::cmdSend_Click);
+
+    // The designed buttons are narrower than their captions in the desktop's font: the
+    // right-hand column and the window widen to show them whole.
+    const int extra = std::max(0, m_cmdSync->sizeHint().width() - m_cmdSync->width());
+    for (QWidget *widget : std::initializer_list<QWidget *>{m_cmdSync, m_cmdSend, m_txtMoveList})
+        widget->resize(widget->width() + extra, widget->height());
+    m_picture1->setMinimumSize(twipsToPixels(7455) + extra, twipsToPixels(5355));
 }
 
 void FrmVariation::buildToolbar()

@@ -112,7 +112,9 @@ TEST_F(HelpWindow, TheTextAreaFollowsTheWindowSizeUntilItWouldVanish)
 
     help->resize(800, 500);
     EXPECT_EQ(text->pos(), corner);
-    EXPECT_EQ(text->size(), QSize(800 - platform::twipsToPixels(2415), 500 - platform::twipsToPixels(540)));
+    // The text area's left edge and a margin of 2415 twips in all in the designed layout.
+    EXPECT_EQ(text->size(), QSize(800 - text->x() - platform::twipsToPixels(2415 - 2280),
+                                  500 - platform::twipsToPixels(540)));
     const QSize before = text->size();
     help->resize(platform::twipsToPixels(2415) - 10, 500);
     EXPECT_EQ(text->size(), before);
