@@ -19,9 +19,6 @@ public:
     // and stays empty.
     explicit FrmHelp(QWidget *parent = nullptr);
 
-    // The text as read, each line followed by CR LF.
-    const QString &helpText() const { return m_text; }
-
 protected:
     void resizeEvent(QResizeEvent *event) override;
 

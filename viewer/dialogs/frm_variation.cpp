@@ -65,7 +65,8 @@ FrmVariation::FrmVariation(const pavisto::ViewerState &state, VariationHost &hos
     buildMenu();
     // The designed client area holds the toolbar and Picture1; the menu bar comes on top.
     const int toolbarHeight = findChild<QToolBar *>(QStringLiteral("Toolbar1"))->sizeHint().height();
-    resize(m_picture1->minimumWidth() + twipsToPixels(7470 - 7455), twipsToPixels(5355) + toolbarHeight + menuBar()->sizeHint().height());
+    resize(m_picture1->minimumWidth() + twipsToPixels(7470 - 7455),
+           twipsToPixels(5355) + toolbarHeight + menuBar()->sizeHint().height());
     SetVarPlayerState();
 }
 
@@ -127,8 +128,8 @@ void FrmVariation::buildToolbar()
         if (button.groupStart)
             toolbar->addSeparator();
         const QString key = QLatin1String(button.key);
-        const QIcon icon = QIcon::fromTheme(QLatin1String(button.themeIcon),
-                                            QIcon(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(button.fallbackIcon))));
+        const QIcon fallback(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(button.fallbackIcon)));
+        const QIcon icon = QIcon::fromTheme(QLatin1String(button.themeIcon), fallback);
         QAction *action = toolbar->addAction(icon, QLatin1String(button.tooltip));
         action->setObjectName(key);
         action->setToolTip(QLatin1String(button.tooltip));

@@ -190,8 +190,10 @@ void FrmMain::buildMenus()
     addItem(edit, QStringLiteral("mnuEditFind"), QStringLiteral("Find..."), later,
             QKeySequence(Qt::CTRL | Qt::Key_F));
     addSeparator(edit, QStringLiteral("mnuEditBar2"));
-    addItem(edit, QStringLiteral("mnuEditCopyClipboard"), QStringLiteral("Copy Game To Clipboard"), &FrmMain::mnuEditCopyClipboard_Click);
-    addItem(edit, QStringLiteral("mnuEditCopyBitmap"), QStringLiteral("Copy Board As Bitmap"), &FrmMain::mnuEditCopyBitmap_Click);
+    addItem(edit, QStringLiteral("mnuEditCopyClipboard"), QStringLiteral("Copy Game To Clipboard"),
+            &FrmMain::mnuEditCopyClipboard_Click);
+    addItem(edit, QStringLiteral("mnuEditCopyBitmap"), QStringLiteral("Copy Board As Bitmap"),
+            &FrmMain::mnuEditCopyBitmap_Click);
     addSeparator(edit, QStringLiteral("mnuEditBar3"));
     addItem(edit, QStringLiteral("mnuEditmarkDeleted"), QStringLiteral("Mark As Deleted"),
             &FrmMain::mnuEditmarkDeleted_Click)
@@ -243,8 +245,10 @@ void FrmMain::buildMenus()
     editors->setObjectName(QStringLiteral("mnuToolsEditorsMenu"));
     editors->menuAction()->setObjectName(QStringLiteral("mnuToolsEditors"));
     m_items.insert(QStringLiteral("mnuToolsEditors"), editors->menuAction());
-    addItem(editors, QStringLiteral("mnuToolsEditorsWordPad"), QStringLiteral("WordPad"), &FrmMain::mnuToolsEditorsWordPad_Click);
-    addItem(editors, QStringLiteral("mnuToolsEditorsNotepad"), QStringLiteral("Notepad"), &FrmMain::mnuToolsEditorsNotepad_Click);
+    addItem(editors, QStringLiteral("mnuToolsEditorsWordPad"), QStringLiteral("WordPad"),
+            &FrmMain::mnuToolsEditorsWordPad_Click);
+    addItem(editors, QStringLiteral("mnuToolsEditorsNotepad"), QStringLiteral("Notepad"),
+            &FrmMain::mnuToolsEditorsNotepad_Click);
 
     QMenu *help = menu("mnuHelp", QStringLiteral("&Help"));
     addItem(help, QStringLiteral("mnuHelpHelp"), QStringLiteral("Help"), &FrmMain::mnuHelpHelp_Click);

@@ -75,7 +75,8 @@ TEST_F(VariationBoard, SynchronizeShowsTheMainPositionWithItsNamesAndView)
     for (const char *key : {"Start", "Back", "Forward", "End"})
         EXPECT_TRUE(enabled(key)) << key;
     // The column layout, whatever the main window's style.
-    EXPECT_EQ(varMoveList()->toPlainText(), varBoard().MoveList_L().replace(QLatin1String("\r\n"), QLatin1String("\n")));
+    EXPECT_EQ(varMoveList()->toPlainText(),
+              varBoard().MoveList_L().replace(QLatin1String("\r\n"), QLatin1String("\n")));
 
     variation().Toolbar1_ButtonClick(QStringLiteral("End"));
     EXPECT_EQ(varBoard().Ply(), 33);
