@@ -81,7 +81,6 @@ void FrmVariation::buildControls()
     // The toolbar sits above the central widget, which is Picture1.
     m_picture1 = new QWidget(this);
     m_picture1->setObjectName(QStringLiteral("Picture1"));
-    m_picture1->setMinimumSize(twipsToPixels(7455), twipsToPixels(5355));
     setCentralWidget(m_picture1);
 
     m_board = platform::BoardProxy::create(m_picture1, this);
