@@ -8,6 +8,7 @@
 
 #include <QHash>
 #include <QMainWindow>
+#include <QPointer>
 #include <QString>
 
 #include <memory>
@@ -24,6 +25,8 @@ class QTimer;
 class QToolBar;
 QT_END_NAMESPACE
 
+class FrmAbout;
+class FrmHelp;
 class FrmLoadFile;
 class FrmVariation;
 class HostedBoard;
@@ -164,6 +167,24 @@ private:
     void showProgress(const QString &path) override;
     void updateProgress(int count, int percent) override;
     void closeProgress() override;
+
+    // Printing, clipboard, board bitmap, text editors, help and About, and the variation
+    // board's link to this window (print_and_clipboard.cpp, variation_link.cpp).
+    QString gameText() const;
+    void mnuFilePrint_Click();
+    void mnuEditCopyClipboard_Click();
+    void mnuEditCopyBitmap_Click();
+    void CaptureScreen();
+    QImage CaptureBoardArea() const;
+    void mnuToolsEditorsNotepad_Click();
+    void mnuToolsEditorsWordPad_Click();
+    void mnuHelpHelp_Click();
+    void mnuHelpAbout_Click();
+    class VariationLink;
+    friend class VariationLink;
+    std::unique_ptr<VariationLink> m_variationLink;
+    QPointer<FrmHelp> m_help;
+    QPointer<FrmAbout> m_about;
 
     ModalPrompts m_prompts;
     pavisto::ViewerState m_state;

@@ -2,7 +2,8 @@
 
 #include "frmmain.h"
 #include "hosted_board.h"
-#include "frm_variation.h"
+#include "variation_link.h"
+#include "viewer/dialogs/frm_variation.h"
 #include "frm_load_file.h"
 
 #include "viewer/database/database_commands.h"
@@ -90,7 +91,8 @@ void FrmMain::startUp()
     state.AutoPlayMode = QStringLiteral("PNP");
     readStartupFile();
 
-    m_variation = new FrmVariation(m_state);
+    m_variationLink = std::make_unique<VariationLink>(*this);
+    m_variation = new FrmVariation(m_state, *m_variationLink);
     state.MainWindowOpen = true;
     platform::BoardProxy &second = m_variation->board();
     second.setLightSquareColor(board().LightSquareColor());
@@ -222,9 +224,9 @@ void FrmMain::Toolbar1_ButtonClick(const QString &key)
         {"Load", &FrmMain::LoadGame},
         {"Save", &FrmMain::mnuFileSave_Click},
         {"SaveAll", &FrmMain::mnuFileSaveAll_Click},
-        {"Print", &FrmMain::notBuiltYet},
+        {"Print", &FrmMain::mnuFilePrint_Click},
         {"Delete", &FrmMain::toolbarDelete},
-        {"Copy", &FrmMain::notBuiltYet},
+        {"Copy", &FrmMain::mnuEditCopyClipboard_Click},
         {"Find", &FrmMain::notBuiltYet},
         {"Cycle", &FrmMain::mnuBoardReverse_Click},
         {"Variation", &FrmMain::openVariationBoard},

@@ -132,6 +132,8 @@ void FrmMain::buildControls()
     m_timer2 = new QTimer(this);
     m_timer2->setObjectName(QStringLiteral("Timer2"));
     m_timer2->setInterval(500);
+    m_timer2->setSingleShot(true);
+    connect(m_timer2, &QTimer::timeout, this, &FrmMain::CaptureScreen);
 }
 
 QAction *FrmMain::addItem(QMenu *menu, const QString &name, const QString &caption,
@@ -178,7 +180,7 @@ void FrmMain::buildMenus()
     addItem(file, QStringLiteral("mnuFileSaveAllAs"), QStringLiteral("Save All As..."),
             &FrmMain::mnuFileSaveAllAs_Click);
     addSeparator(file, QStringLiteral("mnuFileBar1"));
-    addItem(file, QStringLiteral("mnuFilePrint"), QStringLiteral("&Print..."), later,
+    addItem(file, QStringLiteral("mnuFilePrint"), QStringLiteral("&Print..."), &FrmMain::mnuFilePrint_Click,
             QKeySequence(Qt::CTRL | Qt::Key_P));
     addSeparator(file, QStringLiteral("mnuFileBar3"));
     addItem(file, QStringLiteral("mnuFileExit"), QStringLiteral("E&xit"), &FrmMain::mnuFileExit_Click,
@@ -188,8 +190,10 @@ void FrmMain::buildMenus()
     addItem(edit, QStringLiteral("mnuEditFind"), QStringLiteral("Find..."), later,
             QKeySequence(Qt::CTRL | Qt::Key_F));
     addSeparator(edit, QStringLiteral("mnuEditBar2"));
-    addItem(edit, QStringLiteral("mnuEditCopyClipboard"), QStringLiteral("Copy Game To Clipboard"), later);
-    addItem(edit, QStringLiteral("mnuEditCopyBitmap"), QStringLiteral("Copy Board As Bitmap"), later);
+    addItem(edit, QStringLiteral("mnuEditCopyClipboard"), QStringLiteral("Copy Game To Clipboard"),
+            &FrmMain::mnuEditCopyClipboard_Click);
+    addItem(edit, QStringLiteral("mnuEditCopyBitmap"), QStringLiteral("Copy Board As Bitmap"),
+            &FrmMain::mnuEditCopyBitmap_Click);
     addSeparator(edit, QStringLiteral("mnuEditBar3"));
     addItem(edit, QStringLiteral("mnuEditmarkDeleted"), QStringLiteral("Mark As Deleted"),
             &FrmMain::mnuEditmarkDeleted_Click)
@@ -241,13 +245,15 @@ void FrmMain::buildMenus()
     editors->setObjectName(QStringLiteral("mnuToolsEditorsMenu"));
     editors->menuAction()->setObjectName(QStringLiteral("mnuToolsEditors"));
     m_items.insert(QStringLiteral("mnuToolsEditors"), editors->menuAction());
-    addItem(editors, QStringLiteral("mnuToolsEditorsWordPad"), QStringLiteral("WordPad"), later);
-    addItem(editors, QStringLiteral("mnuToolsEditorsNotepad"), QStringLiteral("Notepad"), later);
+    addItem(editors, QStringLiteral("mnuToolsEditorsWordPad"), QStringLiteral("WordPad"),
+            &FrmMain::mnuToolsEditorsWordPad_Click);
+    addItem(editors, QStringLiteral("mnuToolsEditorsNotepad"), QStringLiteral("Notepad"),
+            &FrmMain::mnuToolsEditorsNotepad_Click);
 
     QMenu *help = menu("mnuHelp", QStringLiteral("&Help"));
-    addItem(help, QStringLiteral("mnuHelpHelp"), QStringLiteral("Help"), later);
+    addItem(help, QStringLiteral("mnuHelpHelp"), QStringLiteral("Help"), &FrmMain::mnuHelpHelp_Click);
     addSeparator(help, QStringLiteral("mnuHelpBar0"));
-    addItem(help, QStringLiteral("mnuHelpAbout"), QStringLiteral("&About "), later);
+    addItem(help, QStringLiteral("mnuHelpAbout"), QStringLiteral("&About "), &FrmMain::mnuHelpAbout_Click);
 }
 
 void FrmMain::buildToolbar()

@@ -2,7 +2,7 @@
 
 #include "main_window_fixture.h"
 
-#include "viewer/mainwindow/frm_variation.h"
+#include "viewer/dialogs/frm_variation.h"
 
 using platform::MessageAnswer;
 using testsupport::MainWindowTest;
