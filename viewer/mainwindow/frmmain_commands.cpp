@@ -179,7 +179,7 @@ bool FrmMain::eventFilter(QObject *watched, QEvent *event)
             return true;
         }
         if (watched == m_lstTags->viewport()) {
-            notBuiltYet(); // the tag editor opens here
+            mnuToolsEditTags_Click();
             return true;
         }
     }
@@ -225,7 +225,7 @@ void FrmMain::Toolbar1_ButtonClick(const QString &key)
         {"Print", &FrmMain::notBuiltYet},
         {"Delete", &FrmMain::toolbarDelete},
         {"Copy", &FrmMain::notBuiltYet},
-        {"Find", &FrmMain::notBuiltYet},
+        {"Find", &FrmMain::mnuEditFind_Click},
         {"Cycle", &FrmMain::mnuBoardReverse_Click},
         {"Variation", &FrmMain::openVariationBoard},
         {"Prev", &FrmMain::mnuPlayerPreviousGame_Click},
