@@ -10,24 +10,32 @@ namespace {
 constexpr QByteArrayView CrLf("\r\n");
 constexpr QByteArrayView NoTags("??? No Tags Found ???");
 
-// Lower-cases ASCII letters in place; true when a byte outside ASCII was seen.
+// Lower-cases ASCII letters in place; true when a byte outside ASCII was seen. Written
+// without branches, so the compiler can run it over many bytes at once.
 bool lowerAscii(QByteArray &bytes)
 {
-    bool wide = false;
-    for (char &c : bytes) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (byte >= 0x80)
-            wide = true;
-        else if (byte >= 'A' && byte <= 'Z')
-            c = char(byte + ('a' - 'A'));
+    auto *p = reinterpret_cast<unsigned char *>(bytes.data());
+    const qsizetype size = bytes.size();
+    unsigned char seen = 0;
+    for (qsizetype i = 0; i < size; ++i) {
+        const unsigned char c = p[i];
+        seen |= c;
+        p[i] = static_cast<unsigned char>(c + (static_cast<unsigned char>(c - 'A') < 26 ? 0x20 : 0));
     }
-    return wide;
+    return (seen & 0x80) != 0;
+}
+
+// True when the tag lines are all empty, so the game is listed as NoTags.
+bool noTagLine(QByteArrayView tags)
+{
+    const auto lineBreak = [](char c) { return c == '\r' || c == '\n'; };
+    return tags.isEmpty() || (lineBreak(tags.front()) && std::all_of(tags.begin(), tags.end(), lineBreak));
 }
 
 // The game-list entry from the tag lines: every non-empty line followed by a blank.
 void listEntry(QByteArrayView tags, QByteArray &out)
 {
-    out.clear();
+    out.resize(0);
     while (!tags.isEmpty()) {
         qsizetype end = tags.indexOf(CrLf);
         const QByteArrayView line = end < 0 ? tags : tags.first(end);
@@ -64,6 +72,9 @@ GameSearch::GameSearch(const GameDatabase &games, const QString &text)
     const bool ascii = std::all_of(m_folded.cbegin(), m_folded.cend(), [](QChar c) { return c.unicode() < 0x80; });
     if (ascii)
         m_needle = m_folded.toLatin1();
+    m_matcher.setPattern(m_needle);
+    m_bytesPath = !m_folded.contains(QLatin1Char('\r')) && !m_folded.contains(QLatin1Char('\n'));
+    m_plainNeedle = !m_folded.contains(QLatin1Char(' '));
 }
 
 bool GameSearch::decodedMatches(int game) const
@@ -72,29 +83,43 @@ bool GameSearch::decodedMatches(int game) const
         || m_games.moves(game).contains(m_folded, Qt::CaseInsensitive);
 }
 
+// The tag lines and the movetext are searched as one text with a line feed between
+// them, which no search text of the bytes path contains, so no match spans both.
 bool GameSearch::matches(int game)
 {
     if (!m_games.contains(game))
         return false;
     if (m_folded.isEmpty())
         return true;
-    const TextEncoding encoding = m_games.encoding();
-    m_tags.clear();
-    m_moves.clear();
-    if (!m_games.appendTagBytes(game, m_tags, encoding) || !m_games.appendMoveBytes(game, m_moves, encoding))
+    if (!m_bytesPath)
         return decodedMatches(game);
-    listEntry(m_tags, m_entry);
-
-    bool undecided = false;
-    for (QByteArray *text : {&m_entry, &m_moves}) {
-        const bool wide = lowerAscii(*text);
-        if (!m_needle.isEmpty() && QByteArrayView(*text).contains(m_needle))
-            return true;
-        undecided = undecided || wide;
+    const TextEncoding encoding = m_games.encoding();
+    // Emptied, not cleared, so the buffers keep their room from game to game.
+    m_text.resize(0);
+    bool encoded = true;
+    if (m_plainNeedle) {
+        // Without blanks the search text matches the tag lines as it matches the list
+        // entry that joins them with blanks.
+        encoded = m_games.appendTagBytes(game, m_text, encoding);
+        if (noTagLine(m_text)) {
+            m_text.resize(0);
+            m_text.append(NoTags);
+        }
+    } else {
+        m_tags.resize(0);
+        encoded = m_games.appendTagBytes(game, m_tags, encoding);
+        listEntry(m_tags, m_text);
     }
+    m_text.append('\n');
+    if (!encoded || !m_games.appendMoveBytes(game, m_text, encoding))
+        return decodedMatches(game);
+
+    const bool wide = lowerAscii(m_text);
+    if (!m_needle.isEmpty() && m_matcher.indexIn(QByteArrayView(m_text)) >= 0)
+        return true;
     // Characters outside ASCII may still match through their case folding (a search
     // text outside ASCII can match nothing else), so only those games are decoded.
-    return undecided && decodedMatches(game);
+    return wide && decodedMatches(game);
 }
 
 int GameSearch::find(const SearchRange &range)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayMatcher>
 #include <QString>
 
 namespace pavisto {
@@ -42,9 +43,11 @@ private:
     const GameDatabase &m_games;
     QString m_folded;      // the search text, case-folded
     QByteArray m_needle;   // the same as ASCII bytes, when it is ASCII
-    QByteArray m_tags;     // scratch buffers reused from game to game
-    QByteArray m_entry;
-    QByteArray m_moves;
+    QByteArrayMatcher m_matcher;
+    bool m_bytesPath = true;   // no line break in the text: the bytes can be searched
+    bool m_plainNeedle = true; // no blank either: the tag lines need no joining
+    QByteArray m_tags;         // scratch buffers reused from game to game
+    QByteArray m_text;
 };
 
 } // namespace pavisto

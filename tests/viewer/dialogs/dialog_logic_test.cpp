@@ -148,7 +148,8 @@ TEST(GameSearch, ListEntryOrMovetextIgnoringCase)
     importPgn(games, QByteArray("[Event \"Open\"]\r\n[White \"M\xC3\xBCller\"]\r\n\r\n1. e4 c5 {Sicilian} *\r\n\r\n"
                                 "[Event \"Club\"]\r\n[Black \"Kasparov\"]\r\n\r\n1. e4 e5 2. Nf3 Nc6 3. Nxe5 *\r\n"));
     games.appendGame(QStringLiteral("[Event \"Saved\"]\r\n[Site \"Stra\u00DFe\"]\r\n\r\n"), QStringLiteral("1. d4 *\r\n"));
-    ASSERT_EQ(games.count(), 3);
+    games.appendGame(QString(), QStringLiteral("1. c4 *\r\n"));
+    ASSERT_EQ(games.count(), 4);
 
     const std::pair<const char *, std::vector<int>> rows[] = {
         {"sicilian", {1}},
@@ -160,8 +161,10 @@ TEST(GameSearch, ListEntryOrMovetextIgnoringCase)
         {"STRASSE", {}},
         {"stra\xC3\x9F" "e", {3}},
         {"e4 c5", {1}},
-        {"1. ", {1, 2, 3}},
-        {"", {1, 2, 3}},
+        {"1. ", {1, 2, 3, 4}},
+        {"", {1, 2, 3, 4}},
+        {"???", {4}},             // the entry of a game without tags
+        {"no tags found", {4}},
         {"queen", {}},
     };
     for (const auto &[text, expected] : rows) {
@@ -174,7 +177,7 @@ TEST(GameSearch, ListEntryOrMovetextIgnoringCase)
         EXPECT_EQ(found, expected) << text;
     }
     EXPECT_FALSE(GameSearch(games, QString()).matches(0));
-    EXPECT_EQ(GameSearch(games, QStringLiteral("e4")).find(searchRange(FindCommand::Last, -1, 3)), 1);
+    EXPECT_EQ(GameSearch(games, QStringLiteral("e4")).find(searchRange(FindCommand::Last, -1, 4)), 1);
     EXPECT_EQ(GameSearch(games, QStringLiteral("e4")).find(searchRange(FindCommand::Next, 1, 3)), -1);
 }
 
