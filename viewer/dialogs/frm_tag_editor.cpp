@@ -77,7 +77,9 @@ void FrmTagEditor::buildControls()
     layout->addLayout(buttons);
     resize(420, 360);
 
-    connect(m_lstTags, &QListWidget::currentRowChanged, this, &FrmTagEditor::lstTags_Click);
+    // A line counts as clicked when it becomes selected: the list moves its current
+    // row without selecting when it merely takes the focus.
+    connect(m_lstTags, &QListWidget::itemSelectionChanged, this, [this] { lstTags_Click(selectedRow()); });
     connect(m_txtSelected, &QLineEdit::returnPressed, this, &FrmTagEditor::cmdApply_Click);
     connect(m_cmdAdd, &QPushButton::clicked, this, &FrmTagEditor::cmdAdd_Click);
     connect(m_cmdDelete, &QPushButton::clicked, this, &FrmTagEditor::cmdDelete_Click);
@@ -85,6 +87,12 @@ void FrmTagEditor::buildControls()
     connect(m_cmdCancel, &QPushButton::clicked, this, &FrmTagEditor::cmdCancel_Click);
     connect(m_cmdOK, &QPushButton::clicked, this, &FrmTagEditor::cmdOK_Click);
     connect(m_cmdClose, &QPushButton::clicked, this, &FrmTagEditor::close);
+}
+
+int FrmTagEditor::selectedRow() const
+{
+    const QList<QListWidgetItem *> selected = m_lstTags->selectedItems();
+    return selected.isEmpty() ? -1 : m_lstTags->row(selected.first());
 }
 
 QStringList FrmTagEditor::lines() const
@@ -124,7 +132,7 @@ void FrmTagEditor::selectNoLine()
 
 void FrmTagEditor::cmdApply_Click()
 {
-    const int row = m_lstTags->currentRow();
+    const int row = selectedRow();
     if (row >= 0) {
         QListWidgetItem *item = m_lstTags->item(row);
         item->setText(pavisto::withTagValue(item->text(), m_txtSelected->text()));
@@ -161,7 +169,7 @@ void FrmTagEditor::cmdAdd_Click()
 
 void FrmTagEditor::cmdDelete_Click()
 {
-    const int row = m_lstTags->currentRow();
+    const int row = selectedRow();
     if (row < 0)
         return;
     const QString line = m_lstTags->item(row)->text();

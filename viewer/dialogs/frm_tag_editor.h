@@ -33,6 +33,7 @@ private:
     void cmdOK_Click();
     void selectNoLine();
     void setEditing(bool editing);
+    int selectedRow() const;
     QStringList lines() const;
 
     EditHost &m_host;
