@@ -3,7 +3,6 @@
 
 #include "frmmain.h"
 #include "frm_variation.h"
-#include "hosted_board.h"
 
 #include "viewer/dialogs/edit_host.h"
 #include "viewer/dialogs/frm_find.h"
@@ -12,7 +11,6 @@
 #include "viewer/dialogs/frm_tag_editor.h"
 
 #include <QAction>
-#include <QListView>
 #include <QListWidget>
 
 class EditWindowsHost final : public QObject, public EditHost {

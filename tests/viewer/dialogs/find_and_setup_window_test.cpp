@@ -186,6 +186,27 @@ TEST_F(SetupTest, PaletteEraserAndReset)
               QStringLiteral("[Forsyth \"rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR w KQk  0 1\"]"));
 }
 
+TEST_F(SetupTest, OpensOnceAndAfreshAfterClosing)
+{
+    START_WINDOW_OR_SKIP();
+    FrmSetup *setup = openSetup();
+    setup->findChild<QAction *>(QStringLiteral("mnuToolsClear"))->trigger();
+    in<QCheckBox>(setup, "chkWCK")->setChecked(false);
+    EXPECT_EQ(openSetup(), setup);
+    EXPECT_EQ(setup->cellCode(1), QLatin1Char('1'));
+    setup->findChild<QAction *>(QStringLiteral("mnuFileClose"))->trigger();
+    EXPECT_FALSE(setup->isVisible());
+    const QStringList before = tagList();
+    settle();
+    setup = openSetup();
+    ASSERT_TRUE(setup);
+    EXPECT_EQ(setup->cellCode(1), QLatin1Char('r'));
+    EXPECT_TRUE(in<QCheckBox>(setup, "chkWCK")->isChecked());
+    press(setup, "cmdCancel");
+    EXPECT_EQ(tagList(), before);
+    EXPECT_EQ(m_window->findChildren<FrmSetup *>().size(), 1); // the closed one, until it is deleted
+}
+
 TEST_F(SetupTest, CancelledUnsavedGamePromptKeepsTheEditorOpenAndTheOldTags)
 {
     START_WINDOW_OR_SKIP();
