@@ -174,17 +174,17 @@ void FrmOptions::GetInitialValues()
     pavisto::ViewerState &state = m_host.state();
     const QString promotion = m_host.mainBoard().PromotionPiece();
     if (select(m_promotions, promotion))
-        m_promotion = promotion;
+        m_rememberedPromotion = promotion;
     if (select(m_modes, state.AutoPlayMode))
-        m_mode = state.AutoPlayMode;
-    m_speed = state.AutoPlaySpeed;
-    showSpeed(m_speed);
+        m_rememberedMode = state.AutoPlayMode;
+    m_rememberedSpeed = state.AutoPlaySpeed;
+    showSpeed(m_rememberedSpeed);
     if (select(m_styles, state.MoveListStyle))
-        m_style = state.MoveListStyle;
-    m_light = m_host.mainBoard().LightSquareColor();
-    m_dark = m_host.mainBoard().DarkSquareColor();
-    m_lightColor = m_light;
-    m_darkColor = m_dark;
+        m_rememberedStyle = state.MoveListStyle;
+    m_rememberedLight = m_host.mainBoard().LightSquareColor();
+    m_rememberedDark = m_host.mainBoard().DarkSquareColor();
+    m_lightColor = m_rememberedLight;
+    m_darkColor = m_rememberedDark;
     paintSample(m_picLSC, m_lightColor);
     paintSample(m_picDSC, m_darkColor);
 }
@@ -203,21 +203,21 @@ void FrmOptions::UpdateValues()
 void FrmOptions::UndoValues()
 {
     pavisto::ViewerState &state = m_host.state();
-    if (isPromotionLetter(m_promotion)) {
-        select(m_promotions, m_promotion);
-        setPromotionPiece(m_promotion);
+    if (isPromotionLetter(m_rememberedPromotion)) {
+        select(m_promotions, m_rememberedPromotion);
+        setPromotionPiece(m_rememberedPromotion);
     }
-    if (!m_mode.isEmpty()) {
-        select(m_modes, m_mode);
-        state.AutoPlayMode = m_mode;
+    if (!m_rememberedMode.isEmpty()) {
+        select(m_modes, m_rememberedMode);
+        state.AutoPlayMode = m_rememberedMode;
     }
-    state.AutoPlaySpeed = m_speed;
-    showSpeed(m_speed);
-    if (!m_style.isEmpty()) {
-        select(m_styles, m_style);
-        state.MoveListStyle = m_style;
+    state.AutoPlaySpeed = m_rememberedSpeed;
+    showSpeed(m_rememberedSpeed);
+    if (!m_rememberedStyle.isEmpty()) {
+        select(m_styles, m_rememberedStyle);
+        state.MoveListStyle = m_rememberedStyle;
     }
-    setBoardColors(m_light, m_dark);
+    setBoardColors(m_rememberedLight, m_rememberedDark);
 }
 
 // A speed read from a hand-edited startup file may lie outside the scroll bar's range;

@@ -23,6 +23,7 @@ public:
 
     // Fills the controls from the settings in force and remembers them.
     void GetInitialValues();
+    // Commits the controls' choices to both boards and the globals (Apply and OK).
     void UpdateValues();
     // Puts back the values remembered by GetInitialValues.
     void UndoValues();
@@ -69,10 +70,10 @@ private:
 
     // The values found by GetInitialValues; the codes stay empty when the setting
     // held none of the known ones.
-    QString m_promotion;
-    QString m_mode;
-    QString m_style;
-    qint16 m_speed = 1;
-    quint32 m_light = 0xFFFFFF;
-    quint32 m_dark = 0xC0C0C0;
+    QString m_rememberedPromotion;
+    QString m_rememberedMode;
+    QString m_rememberedStyle;
+    qint16 m_rememberedSpeed = 1;
+    quint32 m_rememberedLight = 0xFFFFFF;
+    quint32 m_rememberedDark = 0xC0C0C0;
 };
