@@ -7,7 +7,6 @@
 namespace pavisto {
 namespace {
 
-constexpr QByteArrayView CrLf("\r\n");
 constexpr QByteArrayView NoTags("??? No Tags Found ???");
 
 // Lower-cases ASCII letters in place; true when a byte outside ASCII was seen. Written
@@ -32,21 +31,29 @@ bool noTagLine(QByteArrayView tags)
     return tags.isEmpty() || (lineBreak(tags.front()) && std::all_of(tags.begin(), tags.end(), lineBreak));
 }
 
-// The game-list entry from the tag lines: every non-empty line followed by a blank.
-void listEntry(QByteArrayView tags, QByteArray &out)
+// Turns the tag lines into the game-list entry, in place: every non-empty line
+// followed by one blank, NoTags when there is none.
+void joinTagLines(QByteArray &bytes)
 {
-    out.resize(0);
-    while (!tags.isEmpty()) {
-        qsizetype end = tags.indexOf(CrLf);
-        const QByteArrayView line = end < 0 ? tags : tags.first(end);
-        if (!line.isEmpty()) {
-            out.append(line);
-            out.append(' ');
+    char *const begin = bytes.data();
+    const char *const end = bytes.data() + bytes.size();
+    char *out = begin;
+    const char *lineStart = begin;
+    for (const char *in = begin; in < end;) {
+        if (in[0] == '\r' && in + 1 < end && in[1] == '\n') {
+            if (in != lineStart)
+                *out++ = ' ';
+            in += 2;
+            lineStart = in;
+            continue;
         }
-        tags = end < 0 ? QByteArrayView() : tags.sliced(end + CrLf.size());
+        *out++ = *in++;
     }
-    if (out.isEmpty())
-        out.append(NoTags);
+    if (lineStart != end)
+        *out++ = ' ';
+    bytes.resize(out - begin);
+    if (out == begin)
+        bytes.append(NoTags);
 }
 
 } // namespace
@@ -94,21 +101,16 @@ bool GameSearch::matches(int game)
     if (!m_bytesPath)
         return decodedMatches(game);
     const TextEncoding encoding = m_games.encoding();
-    // Emptied, not cleared, so the buffers keep their room from game to game.
+    // Emptied, not cleared, so the buffer keeps its room from game to game.
     m_text.resize(0);
-    bool encoded = true;
-    if (m_plainNeedle) {
+    const bool encoded = m_games.appendTagBytes(game, m_text, encoding);
+    if (!m_plainNeedle) {
+        joinTagLines(m_text);
+    } else if (noTagLine(m_text)) {
         // Without blanks the search text matches the tag lines as it matches the list
-        // entry that joins them with blanks.
-        encoded = m_games.appendTagBytes(game, m_text, encoding);
-        if (noTagLine(m_text)) {
-            m_text.resize(0);
-            m_text.append(NoTags);
-        }
-    } else {
-        m_tags.resize(0);
-        encoded = m_games.appendTagBytes(game, m_tags, encoding);
-        listEntry(m_tags, m_text);
+        // entry that joins them, except for a game listed without tags.
+        m_text.resize(0);
+        m_text.append(NoTags);
     }
     m_text.append('\n');
     if (!encoded || !m_games.appendMoveBytes(game, m_text, encoding))

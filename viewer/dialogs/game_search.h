@@ -46,8 +46,7 @@ private:
     QByteArrayMatcher m_matcher;
     bool m_bytesPath = true;   // no line break in the text: the bytes can be searched
     bool m_plainNeedle = true; // no blank either: the tag lines need no joining
-    QByteArray m_tags;         // scratch buffers reused from game to game
-    QByteArray m_text;
+    QByteArray m_text;         // the game's texts, reused from game to game
 };
 
 } // namespace pavisto

@@ -156,6 +156,8 @@ TEST(GameSearch, ListEntryOrMovetextIgnoringCase)
         {"NXE5", {2}},
         {"kasparov", {2}},
         {"] [white", {1}},        // the list entry joins the tag lines with blanks
+        {"\"saved\"] [site", {3}}, // also those of a game saved from the board
+        {"stra\xC3\x9F" "e\"]  ", {}}, // one blank after the last line
         {"\"Open\"]\r\n", {}},    // line breaks are not part of the entry
         {"M\xC3\x9CLLER", {1}},   // letters outside ASCII fold too
         {"STRASSE", {}},
