@@ -91,7 +91,8 @@ void FrmFind::find(FindCommand command)
         return;
     }
     const bool fromEnd = command == FindCommand::First || command == FindCommand::Last;
-    platform::messageBox((fromEnd ? QStringLiteral("No matches found for ") : QStringLiteral("No more matches found for "))
-                             + text,
-                         platform::MessageButtons::Ok, platform::MessageIcon::None, QStringLiteral("Match Failed"));
+    const QString message =
+        fromEnd ? QStringLiteral("No matches found for ") : QStringLiteral("No more matches found for ");
+    platform::messageBox(message + text, platform::MessageButtons::Ok, platform::MessageIcon::None,
+                         QStringLiteral("Match Failed"));
 }

@@ -53,7 +53,10 @@ public:
         m_main.menuItem(QStringLiteral("mnuFileSave"))->setEnabled(true);
         m_main.toolbarButton(QStringLiteral("Save"))->setEnabled(true);
     }
-    void revealVariationBoard() override { m_main.menuItem(QStringLiteral("mnuToolsVariationBoard"))->setVisible(true); }
+    void revealVariationBoard() override
+    {
+        m_main.menuItem(QStringLiteral("mnuToolsVariationBoard"))->setVisible(true);
+    }
 
 private:
     FrmMain &m_main;

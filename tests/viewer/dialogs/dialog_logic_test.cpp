@@ -147,7 +147,8 @@ TEST(GameSearch, ListEntryOrMovetextIgnoringCase)
     GameDatabase games;
     importPgn(games, QByteArray("[Event \"Open\"]\r\n[White \"M\xC3\xBCller\"]\r\n\r\n1. e4 c5 {Sicilian} *\r\n\r\n"
                                 "[Event \"Club\"]\r\n[Black \"Kasparov\"]\r\n\r\n1. e4 e5 2. Nf3 Nc6 3. Nxe5 *\r\n"));
-    games.appendGame(QStringLiteral("[Event \"Saved\"]\r\n[Site \"Stra\u00DFe\"]\r\n\r\n"), QStringLiteral("1. d4 *\r\n"));
+    games.appendGame(QStringLiteral("[Event \"Saved\"]\r\n[Site \"Stra\u00DFe\"]\r\n\r\n"),
+                     QStringLiteral("1. d4 *\r\n"));
     games.appendGame(QString(), QStringLiteral("1. c4 *\r\n"));
     ASSERT_EQ(games.count(), 4);
 
