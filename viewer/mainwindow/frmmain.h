@@ -25,9 +25,14 @@ class QTimer;
 class QToolBar;
 QT_END_NAMESPACE
 
+class EditWindowsHost;
 class FrmAbout;
+class FrmFind;
 class FrmHelp;
 class FrmLoadFile;
+class FrmOptions;
+class FrmSetup;
+class FrmTagEditor;
 class FrmVariation;
 class HostedBoard;
 
@@ -110,7 +115,6 @@ private:
     void mnuBoardReverse_Click();
     void openVariationBoard();
     void toolbarDelete();
-    void notBuiltYet();
 
     // Game selection (game_selection.cpp)
     void lstPGNFiles_Click();
@@ -222,4 +226,18 @@ private:
 
     bool m_isSetupGame = false;
     QString m_setupFEN;
+
+    // The options, tag editor, find and setup windows (edit_windows.cpp): each exists
+    // at most once and starts afresh when opened after being closed.
+    friend class EditWindowsHost;
+    EditWindowsHost &editHost();
+    void mnuOptionsOptions_Click();
+    void mnuToolsEditTags_Click();
+    void mnuEditFind_Click();
+    void mnuToolsSetup_Click();
+    EditWindowsHost *m_editHost = nullptr;
+    QPointer<FrmOptions> m_frmOptions;
+    QPointer<FrmTagEditor> m_frmTagEditor;
+    QPointer<FrmFind> m_frmFind;
+    QPointer<FrmSetup> m_frmSetup;
 };

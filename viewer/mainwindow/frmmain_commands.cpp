@@ -181,7 +181,7 @@ bool FrmMain::eventFilter(QObject *watched, QEvent *event)
             return true;
         }
         if (watched == m_lstTags->viewport()) {
-            notBuiltYet(); // the tag editor opens here
+            mnuToolsEditTags_Click();
             return true;
         }
     }
@@ -227,7 +227,7 @@ void FrmMain::Toolbar1_ButtonClick(const QString &key)
         {"Print", &FrmMain::mnuFilePrint_Click},
         {"Delete", &FrmMain::toolbarDelete},
         {"Copy", &FrmMain::mnuEditCopyClipboard_Click},
-        {"Find", &FrmMain::notBuiltYet},
+        {"Find", &FrmMain::mnuEditFind_Click},
         {"Cycle", &FrmMain::mnuBoardReverse_Click},
         {"Variation", &FrmMain::openVariationBoard},
         {"Prev", &FrmMain::mnuPlayerPreviousGame_Click},
@@ -292,6 +292,3 @@ void FrmMain::openVariationBoard()
     m_variation->activateWindow();
 }
 
-void FrmMain::notBuiltYet()
-{
-}

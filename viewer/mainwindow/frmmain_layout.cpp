@@ -162,7 +162,6 @@ void FrmMain::buildMenus()
         result->setObjectName(QLatin1String(name));
         return result;
     };
-    const auto later = &FrmMain::notBuiltYet;
 
     QMenu *file = menu("mnuFile", QStringLiteral("&File"));
     addItem(file, QStringLiteral("mnuFileNew"), QStringLiteral("&New"), &FrmMain::mnuFileNew_Click,
@@ -187,7 +186,7 @@ void FrmMain::buildMenus()
             QKeySequence(Qt::CTRL | Qt::Key_Q));
 
     QMenu *edit = menu("mnuEdit", QStringLiteral("&Edit"));
-    addItem(edit, QStringLiteral("mnuEditFind"), QStringLiteral("Find..."), later,
+    addItem(edit, QStringLiteral("mnuEditFind"), QStringLiteral("Find..."), &FrmMain::mnuEditFind_Click,
             QKeySequence(Qt::CTRL | Qt::Key_F));
     addSeparator(edit, QStringLiteral("mnuEditBar2"));
     addItem(edit, QStringLiteral("mnuEditCopyClipboard"), QStringLiteral("Copy Game To Clipboard"),
@@ -209,7 +208,8 @@ void FrmMain::buildMenus()
     }
 
     QMenu *options = menu("mnuOptions", QStringLiteral("&Options"));
-    addItem(options, QStringLiteral("mnuOptionsOptions"), QStringLiteral("Setup Options"), later);
+    addItem(options, QStringLiteral("mnuOptionsOptions"), QStringLiteral("Setup Options"),
+            &FrmMain::mnuOptionsOptions_Click);
 
     QMenu *boardMenu = menu("mnuBoard", QStringLiteral("&Board"));
     addItem(boardMenu, QStringLiteral("mnuBoardReverse"), QStringLiteral("Reverse View"),
@@ -236,11 +236,11 @@ void FrmMain::buildMenus()
             &FrmMain::mnuPlayerStopAP_Click);
 
     QMenu *tools = menu("mnuTools", QStringLiteral("&Tools"));
-    addItem(tools, QStringLiteral("mnuToolsEditTags"), QStringLiteral("Edit Tags"), later);
+    addItem(tools, QStringLiteral("mnuToolsEditTags"), QStringLiteral("Edit Tags"), &FrmMain::mnuToolsEditTags_Click);
     addItem(tools, QStringLiteral("mnuToolsVariationBoard"), QStringLiteral("Variation Board"),
             &FrmMain::openVariationBoard)
         ->setVisible(false);
-    addItem(tools, QStringLiteral("mnuToolsSetup"), QStringLiteral("Setup Pieces"), later);
+    addItem(tools, QStringLiteral("mnuToolsSetup"), QStringLiteral("Setup Pieces"), &FrmMain::mnuToolsSetup_Click);
     QMenu *editors = tools->addMenu(QStringLiteral("Text Editors"));
     editors->setObjectName(QStringLiteral("mnuToolsEditorsMenu"));
     editors->menuAction()->setObjectName(QStringLiteral("mnuToolsEditors"));
