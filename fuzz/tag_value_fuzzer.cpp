@@ -3,7 +3,7 @@
 // names of the game-list entry. The bytes as one line go through the value reader too.
 #include "control/rules/rules_engine.h"
 #include "viewer/database/pgn_import.h"
-#include "viewer/mainwindow/game_text.h"
+#include "viewer/database/game_text.h"
 
 #include <cstdint>
 #include <cstdlib>

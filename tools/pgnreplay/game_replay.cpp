@@ -1,6 +1,6 @@
 #include "game_replay.h"
 
-#include "viewer/mainwindow/game_text.h"
+#include "viewer/database/game_text.h"
 
 #include <algorithm>
 #include <string_view>

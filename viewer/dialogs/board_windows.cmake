@@ -9,7 +9,3 @@ list(APPEND PAVISTO_DIALOG_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/frm_about.h ${CMAKE_CURRENT_LIST_DIR}/frm_about.cpp
 )
 
-# The variation board reuses the main window's text rules (game_text). The main window
-# links these windows in turn; static libraries may depend on each other both ways, and
-# the link is added once the library exists, at the end of this folder.
-cmake_language(DEFER CALL target_link_libraries pavisto_dialogs PUBLIC pavisto_mainwindow)

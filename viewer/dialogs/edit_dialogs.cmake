@@ -11,6 +11,3 @@ list(APPEND PAVISTO_DIALOG_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/frm_find.h ${CMAKE_CURRENT_LIST_DIR}/frm_find.cpp
     ${CMAKE_CURRENT_LIST_DIR}/frm_setup.h ${CMAKE_CURRENT_LIST_DIR}/frm_setup.cpp
 )
-# The setup editor's palette and cells show the board control's piece artwork; the
-# library is created after this fragment, so the link waits for the folder's end.
-cmake_language(DEFER CALL target_link_libraries pavisto_dialogs PUBLIC tolvar_pieces)

@@ -8,7 +8,7 @@
 #include "platform/units.h"
 #include "viewer/database/pgn_export.h"
 #include "viewer/database/viewer_state.h"
-#include "viewer/mainwindow/game_text.h"
+#include "viewer/database/game_text.h"
 
 #include <QAction>
 #include <QCloseEvent>

@@ -4,7 +4,7 @@
 #include "frmmain.h"
 #include "hosted_board.h"
 #include "frm_load_file.h"
-#include "game_text.h"
+#include "viewer/database/game_text.h"
 
 #include "viewer/database/database_commands.h"
 

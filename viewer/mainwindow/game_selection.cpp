@@ -3,7 +3,7 @@
 
 #include "frmmain.h"
 #include "hosted_board.h"
-#include "game_text.h"
+#include "viewer/database/game_text.h"
 #include "viewer/database/database_commands.h"
 
 #include "platform/busy_pointer.h"

@@ -1,5 +1,5 @@
 #include "variation_link.h"
-#include "game_text.h"
+#include "viewer/database/game_text.h"
 
 #include <QPlainTextEdit>
 

@@ -5,7 +5,7 @@
 
 #include <optional>
 
-// Text rules of the main window that need neither the board nor a widget.
+// Text rules of the viewer's windows that need neither the board nor a widget.
 namespace game_text {
 
 // What a game's tag lines say about a set-up position.

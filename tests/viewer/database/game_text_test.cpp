@@ -1,4 +1,4 @@
-#include "viewer/mainwindow/game_text.h"
+#include "viewer/database/game_text.h"
 
 #include <gtest/gtest.h>
 
