@@ -67,7 +67,7 @@ void GameEngine::ReadGame()
         // for moves made by dragging must survive the replay.
         const std::string promotionPiece = PromotionPiece;
         for (int ply = 1, last = lastPly(); ply <= last; ++ply) {
-            PendingEPSquare = "-";
+            setText(PendingEPSquare, '-');
             GoForwardOneMove();
         }
         PromotionPiece = promotionPiece;
@@ -117,12 +117,14 @@ void GameEngine::GoForwardOneMove()
         advanceHalfmoveClock(PlyRecords[Ply + 1].MoveSAN);
     ++Ply;
     PlyRecord &record = PlyRecords[Ply];
+    // Board takes the cells' codes here, so the FEN text is written from it.
+    Hashtable();
     const auto recordPly = [this, &record] {
         record.EPSquare = PendingEPSquare;
         EP_Square = PendingEPSquare;
         record.HalfmoveClock = HalfmoveCount;
         PMCapture = HalfmoveCount;
-        WriteForsyth();
+        writeForsythOf(Board);
         record.Fen = Forsyth;
         MoveLegal = false;
     };
@@ -138,7 +140,6 @@ void GameEngine::GoForwardOneMove()
         recordPly();
         writeMoveNumberText(Ply, MoveNumber);
     }
-    Hashtable();
 }
 
 void GameEngine::UpdateGameStatus()

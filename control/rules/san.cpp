@@ -30,11 +30,13 @@ void RulesEngine::ForwardOneMove()
     MoverColor = OnMove;
     TargetColor = '\0';
 
-    for (const std::string_view prefix : castlingPrefixes) {
-        if (std::string_view(Token).starts_with(prefix)) {
-            PGNCastle();
-            joinCastleOption();
-            return;
+    if (TokenHead == 'O' || TokenHead == '0' || TokenHead == 'o') {
+        for (const std::string_view prefix : castlingPrefixes) {
+            if (std::string_view(Token).starts_with(prefix)) {
+                PGNCastle();
+                joinCastleOption();
+                return;
+            }
         }
     }
 
