@@ -11,7 +11,10 @@ void GameEngine::writeMoveNumberText(int ply, int number)
 {
     char buffer[12];
     const auto end = std::to_chars(buffer, buffer + sizeof buffer, number).ptr;
-    PlyRecords[ply].MoveNumberText.assign(buffer, end);
+    // The replay writes again the number the scanner wrote: most writes change nothing.
+    std::string &text = PlyRecords[ply].MoveNumberText;
+    if (std::string_view(text) != std::string_view(buffer, end - buffer))
+        text.assign(buffer, end);
 }
 
 void GameEngine::LoadGame(const std::string &moveList)

@@ -237,7 +237,9 @@ bool RulesEngine::writeCachedPlacement(const BoardGrid &cells, char *&out)
         const PieceCode *codes = &cells.cells[rank * 8];
         std::array<std::uint64_t, 2> words;
         std::memcpy(words.data(), codes, sizeof words);
-        FenRank &cached = m_fenRanks[rank];
+        // Ranks recur across plies and games: each rank's codes pick one slot of the table.
+        const std::uint64_t hash = words[0] * 0x9E3779B97F4A7C15 ^ words[1] * 0xC2B2AE3D27D4EB4F;
+        FenRank &cached = m_fenRanks[hash >> (64 - FenRankSlotBits)];
         if (cached.length == 0 || words != cached.codes) {
             cached.length = 0;
             char letters[8];

@@ -256,9 +256,9 @@ private:
     void markChanged(int index) { m_changedCells |= std::uint64_t{1} << (index - 1); }
 
     // fen.cpp
-    // Writes the placement of `cells` at `out` and moves it past the text, rewriting only
-    // the ranks whose codes changed since the last call; false when a cell holds a code
-    // without a FEN letter (its letter depends on the squares before it).
+    // Writes the placement of `cells` at `out` and moves it past the text, taking the text
+    // of a rank written before from m_fenRanks; false when a cell holds a code without a
+    // FEN letter (its letter depends on the squares before it).
     bool writeCachedPlacement(const BoardGrid &cells, char *&out);
 
     // check.cpp
@@ -291,14 +291,15 @@ private:
 
     std::function<void(EngineEvent)> m_eventHandler;
 
-    // The placement text of each rank as WriteForsyth last wrote it and the cell codes
-    // it was written from: a ply changes one or two ranks.
+    // Placement texts of ranks WriteForsyth has written, with the cell codes each came
+    // from, in slots chosen by those codes: most ranks of a position were written before.
     struct FenRank {
         std::array<std::uint64_t, 2> codes{};  // two characters a cell, four cells a word
         std::array<char, 8> text{};
         std::uint8_t length = 0;  // 0 until written
     };
-    std::array<FenRank, 8> m_fenRanks{};
+    static constexpr int FenRankSlotBits = 10;
+    std::array<FenRank, 1 << FenRankSlotBits> m_fenRanks{};
 
     // The board of the last CheckForCheck that found neither king attacked, with where
     // the kings stood: the next move starts from that board, and its tests need only look
