@@ -13,7 +13,11 @@ void GameEngine::writeMoveNumberText(int ply, int number)
     const auto end = std::to_chars(buffer, buffer + sizeof buffer, number).ptr;
     // The replay writes again the number the scanner wrote: most writes change nothing.
     std::string &text = PlyRecords[ply].MoveNumberText;
-    if (std::string_view(text) != std::string_view(buffer, end - buffer))
+    const std::size_t length = static_cast<std::size_t>(end - buffer);
+    bool same = text.size() == length;
+    for (std::size_t i = 0; same && i < length; ++i)
+        same = text[i] == buffer[i];
+    if (!same)
         text.assign(buffer, end);
 }
 

@@ -42,6 +42,19 @@ bool kingAround(const BoardGrid &grid, int file, int rank, PieceCode king)
     return false;
 }
 
+// Board comparison without a library call: it runs before every tried move.
+bool sameCells(const BoardGrid &a, const BoardGrid &b)
+{
+    std::uint64_t wordsA[16];
+    std::uint64_t wordsB[16];
+    std::memcpy(wordsA, a.cells.data(), sizeof wordsA);
+    std::memcpy(wordsB, b.cells.data(), sizeof wordsB);
+    std::uint64_t difference = 0;
+    for (int i = 0; i < 16; ++i)
+        difference |= wordsA[i] ^ wordsB[i];
+    return difference == 0;
+}
+
 // True when the first piece from `cell` in direction `d` (-1: none) is a queen of
 // `attacker`, or its rook on a line, or its bishop on a diagonal.
 bool sliderAttacks(const BoardGrid &grid, int cell, int d, char attacker)
@@ -150,8 +163,7 @@ void RulesEngine::CheckForCheck()
     if (!onBoard(FromFile, FromRank) || !onBoard(ToFile, ToRank))
         return;
 
-    const bool memoApplies = m_attackMemo.valid
-                             && std::memcmp(m_attackMemo.board.cells.data(), Board.cells.data(), sizeof Board.cells) == 0;
+    const bool memoApplies = m_attackMemo.valid && sameCells(m_attackMemo.board, Board);
     m_attackMemo.valid = false;
     SavedTargetCode = Board(ToRank, ToFile);
     const PieceCode originCode = Board(FromRank, FromFile);
