@@ -11,7 +11,14 @@ void GameEngine::writeMoveNumberText(int ply, int number)
 {
     char buffer[12];
     const auto end = std::to_chars(buffer, buffer + sizeof buffer, number).ptr;
-    PlyRecords[ply].MoveNumberText.assign(buffer, end);
+    // The replay writes again the number the scanner wrote: most writes change nothing.
+    std::string &text = PlyRecords[ply].MoveNumberText;
+    const std::size_t length = static_cast<std::size_t>(end - buffer);
+    bool same = text.size() == length;
+    for (std::size_t i = 0; same && i < length; ++i)
+        same = text[i] == buffer[i];
+    if (!same)
+        text.assign(buffer, end);
 }
 
 void GameEngine::LoadGame(const std::string &moveList)
@@ -67,7 +74,7 @@ void GameEngine::ReadGame()
         // for moves made by dragging must survive the replay.
         const std::string promotionPiece = PromotionPiece;
         for (int ply = 1, last = lastPly(); ply <= last; ++ply) {
-            PendingEPSquare = "-";
+            setText(PendingEPSquare, '-');
             GoForwardOneMove();
         }
         PromotionPiece = promotionPiece;
@@ -117,12 +124,14 @@ void GameEngine::GoForwardOneMove()
         advanceHalfmoveClock(PlyRecords[Ply + 1].MoveSAN);
     ++Ply;
     PlyRecord &record = PlyRecords[Ply];
+    // Board takes the cells' codes here, so the FEN text is written from it.
+    Hashtable();
     const auto recordPly = [this, &record] {
         record.EPSquare = PendingEPSquare;
         EP_Square = PendingEPSquare;
         record.HalfmoveClock = HalfmoveCount;
         PMCapture = HalfmoveCount;
-        WriteForsyth();
+        writeForsythOf(Board);
         record.Fen = Forsyth;
         MoveLegal = false;
     };
@@ -138,7 +147,6 @@ void GameEngine::GoForwardOneMove()
         recordPly();
         writeMoveNumberText(Ply, MoveNumber);
     }
-    Hashtable();
 }
 
 void GameEngine::UpdateGameStatus()

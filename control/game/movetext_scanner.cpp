@@ -27,6 +27,49 @@ void addComment(std::string &annotation, std::string_view comment)
     annotation += comment;
 }
 
+constexpr bool isGlyph(char c)
+{
+    return c == '!' || c == '?';
+}
+
+constexpr bool isDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+// End of the variation that opens at `pos`: just after its closing parenthesis, nested
+// ones counted and brace comments skipped, or the text's end when it is never closed.
+std::size_t variationEnd(std::string_view text, std::size_t pos)
+{
+    int depth = 0;
+    for (; pos < text.size(); ++pos) {
+        const char c = text[pos];
+        if (c == '(') {
+            ++depth;
+        } else if (c == ')') {
+            if (--depth == 0)
+                return pos + 1;
+        } else if (c == '{') {
+            pos = text.find('}', pos + 1);
+            if (pos == std::string_view::npos)
+                return text.size();
+        }
+    }
+    return text.size();
+}
+
+// A variation kept as a comment loses the braces of the comments inside it: saved as
+// one brace comment, an inner closing brace would end it early.
+void addVariation(std::string &annotation, std::string_view variation)
+{
+    std::string text;
+    text.reserve(variation.size());
+    for (const char c : variation)
+        if (c != '{' && c != '}')
+            text += c;
+    addComment(annotation, text);
+}
+
 } // namespace
 
 void GameEngine::StripMovesFromList()
@@ -41,8 +84,19 @@ void GameEngine::StripMovesFromList()
         whiteNext = false;
     }
 
-    // False when the record is full: the scan ends with the plies stored so far.
+    // False when the record is full: the scan ends with the plies stored so far. Glyphs
+    // glued to the move ("e4!", "Nf3?!") are no part of its SAN: they join the comments of
+    // its ply, and a word of glyphs alone is only a comment.
     const auto recordMove = [&](std::string_view word) {
+        std::size_t sanLength = word.size();
+        while (sanLength > 0 && isGlyph(word[sanLength - 1]))
+            --sanLength;
+        const std::string_view glyphs = word.substr(sanLength);
+        word = word.substr(0, sanLength);
+        if (word.empty()) {
+            addComment(PlyRecords[plies].Annotation, glyphs);
+            return true;
+        }
         if (plies == MaxPly) {
             platform::messageBox(QStringLiteral("Error reading game information."), platform::MessageButtons::Ok,
                                  platform::MessageIcon::None, QStringLiteral("Error Reading Game"));
@@ -55,6 +109,7 @@ void GameEngine::StripMovesFromList()
         if (!whiteNext)
             ++number;
         whiteNext = !whiteNext;
+        addComment(PlyRecords[plies].Annotation, glyphs);
         return true;
     };
     const auto endWithResult = [this](const char *result) { GameResult = result; };
@@ -68,7 +123,8 @@ void GameEngine::StripMovesFromList()
             const std::string_view word = text.substr(pos, end - pos);
             if (word == "0-1" || word == "0:1")
                 return endWithResult("0-1");
-            if (word == "0-0" || word == "0-0-0") {
+            const std::string_view castling = word.substr(0, word.find_first_of("!?"));
+            if (castling == "0-0" || castling == "0-0-0") {
                 if (!recordMove(word))
                     return;
                 pos = end;
@@ -99,6 +155,12 @@ void GameEngine::StripMovesFromList()
             pos = end;
             break;
         }
+        case '(': {
+            const std::size_t end = variationEnd(text, pos);
+            addVariation(PlyRecords[plies].Annotation, text.substr(pos, end - pos));
+            pos = end;
+            break;
+        }
         case '{': {
             // An unclosed comment runs to the end of the text.
             const std::size_t close = text.find('}', pos + 1);
@@ -106,6 +168,18 @@ void GameEngine::StripMovesFromList()
             addComment(PlyRecords[plies].Annotation, text.substr(pos + 1, end - pos - 1));
             pos = end + 1;
             break;
+        }
+        case '$': {
+            // A numeric annotation glyph is kept with the comments of its ply.
+            std::size_t end = pos + 1;
+            while (end < text.size() && isDigit(text[end]))
+                ++end;
+            if (end > pos + 1) {
+                addComment(PlyRecords[plies].Annotation, text.substr(pos, end - pos));
+                pos = end;
+                break;
+            }
+            [[fallthrough]];
         }
         default: {
             const std::size_t end = wordEnd(text, pos);

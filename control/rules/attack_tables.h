@@ -20,6 +20,9 @@ inline constexpr int knightRank[8] = {2, 1, -1, -2, -2, -1, 1, 2};
 struct Tables {
     std::array<std::array<SquareList, 8>, 64> rays{};  // the squares outward from a square
     std::array<SquareList, 64> knights{};              // knight jumps from a square
+    // The direction (0..7) from the first square towards the second, -1 when they share
+    // no line or diagonal.
+    std::array<std::array<std::int8_t, 64>, 64> directions{};
 };
 
 constexpr Tables makeTables()
@@ -28,13 +31,16 @@ constexpr Tables makeTables()
     for (int square = 0; square < 64; ++square) {
         const int file = fileOfIndex(square + 1);
         const int rank = rankOfIndex(square + 1);
+        tables.directions[square].fill(-1);
         for (int d = 0; d < 8; ++d) {
             SquareList &ray = tables.rays[square][d];
             ray.fill(-1);
             int n = 0;
             for (int f = file + directionFile[d], r = rank + directionRank[d]; onBoard(f, r);
-                 f += directionFile[d], r += directionRank[d])
+                 f += directionFile[d], r += directionRank[d]) {
                 ray[n++] = static_cast<std::int8_t>(squareIndex(f, r) - 1);
+                tables.directions[square][squareIndex(f, r) - 1] = static_cast<std::int8_t>(d);
+            }
         }
         SquareList &jumps = tables.knights[square];
         jumps.fill(-1);

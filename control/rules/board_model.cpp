@@ -18,11 +18,9 @@ void RulesEngine::raiseEvent(EngineEvent event) const
 void RulesEngine::Hashtable()
 {
     PlyRecord &record = currentRecord();
-    for (int index = 1; index <= 64; ++index) {
-        const PieceCode code = picBoard[index].Tag;
-        record.Squares[index] = code;
-        Board.atIndex(index) = code;
-    }
+    for (int index = 1; index <= 64; ++index)
+        Board.atIndex(index) = picBoard[index].Tag;
+    std::copy(Board.cells.begin(), Board.cells.end(), record.Squares.begin() + 1);
     record.PlyIndex = Ply;
 }
 

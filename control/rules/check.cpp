@@ -3,6 +3,7 @@
 #include "attack_tables.h"
 
 #include <cstdlib>
+#include <cstring>
 
 namespace tolvar {
 namespace {
@@ -38,6 +39,61 @@ bool kingAround(const BoardGrid &grid, int file, int rank, PieceCode king)
     for (const Step step : kingSteps)
         if (onBoard(file + step.file, rank + step.rank) && grid(rank + step.rank, file + step.file) == king)
             return true;
+    return false;
+}
+
+// Board comparison without a library call: it runs before every tried move.
+bool sameCells(const BoardGrid &a, const BoardGrid &b)
+{
+    std::uint64_t wordsA[16];
+    std::uint64_t wordsB[16];
+    std::memcpy(wordsA, a.cells.data(), sizeof wordsA);
+    std::memcpy(wordsB, b.cells.data(), sizeof wordsB);
+    std::uint64_t difference = 0;
+    for (int i = 0; i < 16; ++i)
+        difference |= wordsA[i] ^ wordsB[i];
+    return difference == 0;
+}
+
+// True when the first piece from `cell` in direction `d` (-1: none) is a queen of
+// `attacker`, or its rook on a line, or its bishop on a diagonal.
+bool sliderAttacks(const BoardGrid &grid, int cell, int d, char attacker)
+{
+    if (d < 0)
+        return false;
+    const PieceCode slider(attacker, d < 4 ? 'R' : 'B');
+    for (const std::int8_t target : attack::tables.rays[cell][d]) {
+        if (target < 0)
+            return false;
+        const PieceCode code = grid.cells[target];
+        if (!code.isEmpty())
+            return code == slider || code == PieceCode(attacker, 'Q');
+    }
+    return false;
+}
+
+// Whether `attacker` attacks `cell` on `grid`, which differs from a board where it did
+// not only in `fromCell` (now empty) and `toCell` (now holding the moved piece): only a
+// line through one of them or the moved piece itself can attack.
+bool attackedAfterMove(const BoardGrid &grid, int cell, char attacker, int fromCell, int toCell)
+{
+    const auto &directions = attack::tables.directions[cell];
+    if (sliderAttacks(grid, cell, directions[fromCell], attacker)
+        || sliderAttacks(grid, cell, directions[toCell], attacker))
+        return true;
+    const PieceCode moved = grid.cells[toCell];
+    if (moved == PieceCode(attacker, 'N')) {
+        for (const std::int8_t target : attack::tables.knights[cell])
+            if (target == toCell)
+                return true;
+    }
+    if (moved == PieceCode(attacker, 'p')) {
+        const int file = fileOfIndex(cell + 1);
+        const int rank = rankOfIndex(cell + 1);
+        const int pawnFile = fileOfIndex(toCell + 1);
+        const int pawnRank = rankOfIndex(toCell + 1);
+        return pawnRank == (attacker == 'W' ? rank - 1 : rank + 1) && std::abs(pawnFile - file) == 1;
+    }
     return false;
 }
 
@@ -107,6 +163,8 @@ void RulesEngine::CheckForCheck()
     if (!onBoard(FromFile, FromRank) || !onBoard(ToFile, ToRank))
         return;
 
+    const bool memoApplies = m_attackMemo.valid && sameCells(m_attackMemo.board, Board);
+    m_attackMemo.valid = false;
     SavedTargetCode = Board(ToRank, ToFile);
     const PieceCode originCode = Board(FromRank, FromFile);
     Board(FromRank, FromFile) = EmptyCode;
@@ -120,12 +178,33 @@ void RulesEngine::CheckForCheck()
     const char other = otherSide(OnMove);
     bool &otherFlag = OnMove == 'W' ? BlackInCheck : WhiteInCheck;
     bool &ownFlag = OnMove == 'W' ? WhiteInCheck : BlackInCheck;
-    int file = 0;
-    int rank = 0;
-    if (findKing(Board, PieceCode(other, 'K'), file, rank)) {
-        TestFile = static_cast<std::int16_t>(file);
-        TestRank = static_cast<std::int16_t>(rank);
-        if (isAttacked(Board, file, rank, OnMove)) {
+    const int fromCell = squareIndex(FromFile, FromRank) - 1;
+    const int toCell = squareIndex(ToFile, ToRank) - 1;
+    const PieceCode placedCode = Board(ToRank, ToFile);
+    // Finds the king and tests it, from the memo when the position before the move had
+    // it unattacked and the move neither takes, moves nor places that king.
+    const auto testKing = [&](PieceCode king, char attacker, int &cell) {
+        const AttackMemo::Test *memo = memoApplies ? m_attackMemo.find(attacker) : nullptr;
+        if (memo && originCode != king && SavedTargetCode != king && placedCode != king) {
+            cell = memo->kingCell;
+            return attackedAfterMove(Board, cell, attacker, fromCell, toCell);
+        }
+        int file = 0;
+        int rank = 0;
+        if (!findKing(Board, king, file, rank)) {
+            cell = -1;
+            return false;
+        }
+        cell = squareIndex(file, rank) - 1;
+        return isAttacked(Board, file, rank, attacker);
+    };
+
+    int otherKingCell = -1;
+    const bool otherAttacked = testKing(PieceCode(other, 'K'), OnMove, otherKingCell);
+    if (otherKingCell >= 0) {
+        TestFile = static_cast<std::int16_t>(fileOfIndex(otherKingCell + 1));
+        TestRank = static_cast<std::int16_t>(rankOfIndex(otherKingCell + 1));
+        if (otherAttacked) {
             scanKingAttackers(OnMove);
             if (CheckFound) {
                 otherFlag = true;
@@ -135,10 +214,19 @@ void RulesEngine::CheckForCheck()
             }
         }
     }
-    if (findKing(Board, PieceCode(OnMove, 'K'), file, rank)) {
-        TestFile = static_cast<std::int16_t>(file);
-        TestRank = static_cast<std::int16_t>(rank);
-        ownFlag = isAttacked(Board, file, rank, other);
+    int ownKingCell = -1;
+    const bool ownAttacked = testKing(PieceCode(OnMove, 'K'), other, ownKingCell);
+    if (ownKingCell >= 0) {
+        TestFile = static_cast<std::int16_t>(fileOfIndex(ownKingCell + 1));
+        TestRank = static_cast<std::int16_t>(rankOfIndex(ownKingCell + 1));
+        ownFlag = ownAttacked;
+    }
+    // The mate tests change Board while they run; without them Board is still the
+    // position the two tests were made on, which the next move starts from.
+    if (!otherAttacked && !ownAttacked && otherKingCell >= 0 && ownKingCell >= 0) {
+        m_attackMemo.board = Board;
+        m_attackMemo.tests = {{{otherKingCell, OnMove}, {ownKingCell, other}}};
+        m_attackMemo.valid = true;
     }
 
     Board(ToRank, ToFile) = SavedTargetCode;

@@ -2,8 +2,10 @@
 
 #include "platform/prompts.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstring>
 
 namespace tolvar {
 namespace {
@@ -104,6 +106,51 @@ void showReadError()
                          platform::MessageIcon::None, QStringLiteral("Error"));
 }
 
+// The FEN text of a rank for each set of occupied squares (bit i: square i of the rank
+// holds a piece), as indexes into the rank's choices: i for the letter of square i,
+// 8 + n - 1 for the digit of a run of n empty squares.
+struct RankPattern {
+    std::array<std::uint8_t, 8> items{};
+    std::uint8_t length = 0;
+};
+constexpr auto rankPatterns = [] {
+    std::array<RankPattern, 256> patterns{};
+    for (int occupied = 0; occupied < 256; ++occupied) {
+        RankPattern &pattern = patterns[occupied];
+        int run = 0;
+        for (int i = 0; i < 8; ++i) {
+            if ((occupied >> i & 1) == 0) {
+                ++run;
+                continue;
+            }
+            if (run != 0)
+                pattern.items[pattern.length++] = static_cast<std::uint8_t>(8 + run - 1);
+            pattern.items[pattern.length++] = static_cast<std::uint8_t>(i);
+            run = 0;
+        }
+        if (run != 0)
+            pattern.items[pattern.length++] = static_cast<std::uint8_t>(8 + run - 1);
+    }
+    return patterns;
+}();
+
+// Writes the FEN text of one rank's eight letters at `out`, a digit for each run of
+// empty squares ('1'), and returns the end of the text. Eight characters are always
+// stored: `out` must have room for them.
+char *writeRank(const char *letters, char *out)
+{
+    char choices[16] = {0, 0, 0, 0, 0, 0, 0, 0, '1', '2', '3', '4', '5', '6', '7', '8'};
+    int occupied = 0;
+    for (int i = 0; i < 8; ++i) {
+        choices[i] = letters[i];
+        occupied |= (letters[i] != '1') << i;
+    }
+    const RankPattern &pattern = rankPatterns[occupied];
+    for (int i = 0; i < 8; ++i)
+        out[i] = choices[pattern.items[i]];
+    return out + pattern.length;
+}
+
 } // namespace
 
 void RulesEngine::ReadForsyth()
@@ -183,46 +230,67 @@ void RulesEngine::ReadForsyth()
     UpdateCastleOption();
 }
 
+bool RulesEngine::writeCachedPlacement(const BoardGrid &cells, char *&out)
+{
+    char *next = out;
+    for (int rank = 0; rank < 8; ++rank) {
+        const PieceCode *codes = &cells.cells[rank * 8];
+        std::array<std::uint64_t, 2> words;
+        std::memcpy(words.data(), codes, sizeof words);
+        // Ranks recur across plies and games: each rank's codes pick one slot of the table.
+        const std::uint64_t hash = words[0] * 0x9E3779B97F4A7C15 ^ words[1] * 0xC2B2AE3D27D4EB4F;
+        FenRank &cached = m_fenRanks[hash >> (64 - FenRankSlotBits)];
+        if (cached.length == 0 || words != cached.codes) {
+            cached.length = 0;
+            char letters[8];
+            for (int i = 0; i < 8; ++i) {
+                letters[i] = fenLetter(codes[i]);
+                if (letters[i] == '\0')
+                    return false;
+            }
+            cached.codes = words;
+            cached.length = static_cast<std::uint8_t>(writeRank(letters, cached.text.data()) - cached.text.data());
+        }
+        if (rank > 0)
+            *next++ = '/';
+        // The buffer has room for eight characters more than any placement.
+        std::memcpy(next, cached.text.data(), cached.text.size());
+        next += cached.length;
+    }
+    FenChar = fenLetter(cells.cells[63]);
+    out = next;
+    return true;
+}
+
 void RulesEngine::WriteForsyth()
+{
+    BoardGrid cells;
+    for (int index = 1; index <= 64; ++index)
+        cells.atIndex(index) = picBoard[index].Tag;
+    writeForsythOf(cells);
+}
+
+void RulesEngine::writeForsythOf(const BoardGrid &cells)
 {
     const PlyRecord &record = currentRecord();
     // Placement (at most 71 characters), side, two 16-bit numbers and up to 32 characters
     // of castling and en-passant text.
     char buffer[128];
     char *out = buffer;
-    std::array<char, 65> letters;
-    bool allKnown = true;
-    for (int index = 1; index <= 64; ++index) {
-        letters[index] = fenLetter(picBoard[index].Tag);
-        allKnown &= letters[index] != '\0';
-    }
-    if (!allKnown) {
+    if (!writeCachedPlacement(cells, out)) {
         // A code outside the table repeats the letter written before it.
+        std::array<char, 65> letters;
         char letter = FenChar;
         for (int index = 1; index <= 64; ++index) {
-            if (letters[index] == '\0')
-                letters[index] = letter;
-            letter = letters[index];
+            const char known = fenLetter(cells.atIndex(index));
+            letters[index] = letter = known != '\0' ? known : letter;
         }
-    }
-    FenChar = letters[64];
-    for (int rankStart = 1; rankStart <= 57; rankStart += 8) {
-        if (rankStart > 1)
-            *out++ = '/';
-        // Without branches on the squares: a digit goes out when a piece ends a run of
-        // empty squares, a letter for every piece.
-        int run = 0;
-        for (int index = rankStart; index < rankStart + 8; ++index) {
-            const char letter = letters[index];
-            const int empty = letter == '1';
-            *out = static_cast<char>('0' + run);
-            out += (run != 0) & (empty ^ 1);
-            *out = letter;
-            out += empty ^ 1;
-            run = (run + 1) * empty;
+        FenChar = letters[64];
+        for (int rankStart = 1; rankStart <= 57; rankStart += 8) {
+            if (rankStart > 1)
+                *out++ = '/';
+            out = writeRank(&letters[rankStart], out);
         }
-        if (run != 0)
-            *out++ = static_cast<char>('0' + run);
     }
 
     if (OnMove == 'W' || OnMove == 'B') {
@@ -275,7 +343,7 @@ void RulesEngine::UpdateCastleOption()
     if (PendingEPSquare != "-") {
         record.EPSquare = PendingEPSquare;
         EP_Square = PendingEPSquare;
-        PendingEPSquare = "-";
+        setText(PendingEPSquare, '-');
     } else {
         record.EPSquare = "-";
         EP_Square = "-";
@@ -287,7 +355,14 @@ void RulesEngine::UpdateCastleOption()
 
 void RulesEngine::SetupNewGame()
 {
+    // Most entries are still reset from the last game: reading them is cheaper than
+    // writing them all again.
+    const auto isText = [](const std::string &text, char letter) { return text.size() == 1 && text[0] == letter; };
     for (PlyRecord &record : PlyRecords) {
+        if (record.MoveSAN.empty() && record.Annotation.empty() && record.Reserved == '\0'
+            && isText(record.EPSquare, '-') && record.HalfmoveClock == 0 && isText(record.MoveNumberText, '0')
+            && record.MoveNumberMove == 0 && isText(record.CastleRights, '-') && record.PlyIndex == 0)
+            continue;
         record.MoveSAN.clear();
         record.Annotation.clear();
         record.Reserved = '\0';

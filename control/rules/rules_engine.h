@@ -247,11 +247,19 @@ protected:
 
     // True when a piece of `attacker` attacks (file, rank) on `grid` (kings never count).
     static bool isAttacked(const BoardGrid &grid, int file, int rank, char attacker);
+    // WriteForsyth with `cells` holding the codes of the cells (Board after Hashtable).
+    void writeForsythOf(const BoardGrid &cells);
     // Finds `king` on `grid`; false when it is not there.
     static bool findKing(const BoardGrid &grid, PieceCode king, int &file, int &rank);
 
 private:
     void markChanged(int index) { m_changedCells |= std::uint64_t{1} << (index - 1); }
+
+    // fen.cpp
+    // Writes the placement of `cells` at `out` and moves it past the text, taking the text
+    // of a rank written before from m_fenRanks; false when a cell holds a code without a
+    // FEN letter (its letter depends on the squares before it).
+    bool writeCachedPlacement(const BoardGrid &cells, char *&out);
 
     // check.cpp
     void scanKingAttackers(char attacker);
@@ -282,6 +290,37 @@ private:
     void rivalReaches(char piece);
 
     std::function<void(EngineEvent)> m_eventHandler;
+
+    // Placement texts of ranks WriteForsyth has written, with the cell codes each came
+    // from, in slots chosen by those codes: most ranks of a position were written before.
+    struct FenRank {
+        std::array<std::uint64_t, 2> codes{};  // two characters a cell, four cells a word
+        std::array<char, 8> text{};
+        std::uint8_t length = 0;  // 0 until written
+    };
+    static constexpr int FenRankSlotBits = 10;
+    std::array<FenRank, 1 << FenRankSlotBits> m_fenRanks{};
+
+    // The board of the last CheckForCheck that found neither king attacked, with where
+    // the kings stood: the next move starts from that board, and its tests need only look
+    // at the lines through the two squares the move changes.
+    struct AttackMemo {
+        struct Test {
+            int kingCell = 0;      // 0..63
+            char attacker = '\0';  // the side that does not attack that king
+        };
+        BoardGrid board;
+        std::array<Test, 2> tests{};
+        bool valid = false;
+
+        const Test *find(char attacker) const
+        {
+            for (const Test &test : tests)
+                if (test.attacker == attacker)
+                    return &test;
+            return nullptr;
+        }
+    } m_attackMemo;
     std::uint64_t m_changedCells = ~std::uint64_t{0};
 
     // Castling letters and PendingEPSquare as they were before a piece rule changed them;

@@ -2,6 +2,9 @@
 
 #include "platform/prompts.h"
 
+#include <cstdint>
+#include <cstring>
+
 namespace tolvar {
 namespace {
 
@@ -13,6 +16,21 @@ constexpr bool isPieceLetter(char c)
 constexpr bool isCheckMark(char c)
 {
     return c == '+' || c == '#';
+}
+
+// True when a cell of `rank` holds `code`: one word test for four cells at a time, so
+// the search for the pieces a token names skips the ranks without one.
+bool rankHolds(const BoardGrid &grid, int rank, PieceCode code)
+{
+    constexpr std::uint64_t low = 0x0001000100010001;
+    std::uint64_t cells[2];
+    std::memcpy(cells, &grid.cells[(8 - rank) * 8], sizeof cells);
+    std::uint16_t lane = 0;
+    std::memcpy(&lane, &code, sizeof lane);
+    const std::uint64_t pattern = lane * low;
+    constexpr std::uint64_t high = 0x8000800080008000;
+    const auto hasZeroLane = [](std::uint64_t word) { return ((word - low) & ~word & high) != 0; };
+    return hasZeroLane(cells[0] ^ pattern) || hasZeroLane(cells[1] ^ pattern);
 }
 
 constexpr std::string_view castlingPrefixes[] = {"O-O-O", "O-O", "0-0-0", "0-0", "o-o-o", "o-o"};
@@ -30,11 +48,13 @@ void RulesEngine::ForwardOneMove()
     MoverColor = OnMove;
     TargetColor = '\0';
 
-    for (const std::string_view prefix : castlingPrefixes) {
-        if (std::string_view(Token).starts_with(prefix)) {
-            PGNCastle();
-            joinCastleOption();
-            return;
+    if (TokenHead == 'O' || TokenHead == '0' || TokenHead == 'o') {
+        for (const std::string_view prefix : castlingPrefixes) {
+            if (std::string_view(Token).starts_with(prefix)) {
+                PGNCastle();
+                joinCastleOption();
+                return;
+            }
         }
     }
 
@@ -135,10 +155,13 @@ void RulesEngine::Len3Move()
         return;
     const PieceCode code(OnMove, TokenHead);
     MovePiece = TokenHead;
-    for (int rank = 1; rank <= 8; ++rank)
+    for (int rank = 1; rank <= 8; ++rank) {
+        if (!rankHolds(Board, rank, code))
+            continue;
         for (int file = 1; file <= 8; ++file)
             if (Board(rank, file) == code && tryCandidate(file, rank, true))
                 return;
+    }
 }
 
 void RulesEngine::Len3MovePawn()

@@ -68,8 +68,8 @@ TEST_F(MoveListTest, ParagraphBreaksAfterEveryNinthPlyCountingTheBlackStart)
 
 TEST_F(MoveListTest, ListEntryOfSixteenOrMoreGetsNoPadding)
 {
-    scan("1. Qxd7+wonderful e5 2. Nf3wonderful! *");
-    EXPECT_EQ(engine.MoveList_L(), "1. Qxd7+wonderful\te5\r\n2. Nf3wonderful!\t*");
+    scan("1. Qxd7+wonderful e5 2. Nf3wonderful+ *");
+    EXPECT_EQ(engine.MoveList_L(), "1. Qxd7+wonderful\te5\r\n2. Nf3wonderful+\t*");
 }
 
 TEST_F(MoveListTest, AnnotatedLinesBreakAfterFiftyCharacters)

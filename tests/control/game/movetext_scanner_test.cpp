@@ -1,5 +1,7 @@
 #include "engine_fixture.h"
 
+#include <sstream>
+
 namespace tolvar::testing {
 namespace {
 
@@ -40,7 +42,15 @@ INSTANTIATE_TEST_SUITE_P(
         ScanCase{"ZeroCastlingWithCheckIsNot", "1.e4 0-0+", {"e4", "-0+"}, "*", true},
         ScanCase{"LineFeedIsNoSeparator", "1.e4\ne5 2.d4", {"e4\ne5", "d4"}, "*", true},
         ScanCase{"CommentGluedToMove", "e4{good} e5", {"e4{good}", "e5"}, "*", true},
-        ScanCase{"UnexpectedTextBecomesMoves", "1.e4 $1 (1.d4) e5", {"e4", "$1", "(1.d4)", "e5"}, "*", true},
+        ScanCase{"GlyphsAndVariationsAreNoMoves", "1.e4 $1 (1.d4) e5", {"e4", "e5"}, "*", true},
+        ScanCase{"NestedVariationWithBraces", "1.e4 (1.d4 (1.c4) {a ) inside} d5) e5 2.Nf3", {"e4", "e5", "Nf3"}, "*",
+                 true},
+        ScanCase{"UnclosedVariationRunsToTheEnd", "1.e4 e5 (1...c5 2.Nf3 1-0", {"e4", "e5"}, "*", true},
+        ScanCase{"ResultInsideVariationEndsNothing", "1.e4 (1.d4 1-0) e5 0-1", {"e4", "e5"}, "0-1", false},
+        ScanCase{"SuffixGlyphsComeOffTheMove", "1.e4! e5?! 2.Qh5?? Nc6!! 3.Bc4!? O-O?", {"e4", "e5", "Qh5", "Nc6", "Bc4", "O-O"},
+                 "*", true},
+        ScanCase{"GlyphAfterZeroCastling", "1.e4 e5 2.0-0!", {"e4", "e5", "0-0"}, "*", true},
+        ScanCase{"DollarWithoutDigitsIsAWord", "1.e4 $ e5", {"e4", "$", "e5"}, "*", true},
         ScanCase{"ResultAfterLongGameNumber", "119.Kh1 1-0", {"Kh1"}, "1-0", false}),
     [](const ::testing::TestParamInfo<ScanCase> &info) { return std::string(info.param.name); });
 
@@ -73,6 +83,36 @@ TEST_F(EngineTest, ScannerAttachesCommentsToThePlyBefore)
     EXPECT_EQ(engine.PlyRecords[2].Annotation, "; strong\r");
     // A second comment on a ply joins the first.
     EXPECT_EQ(engine.PlyRecords[3].Annotation, "first second");
+}
+
+TEST_F(EngineTest, ScannerKeepsGlyphsAndVariationsAsComments)
+{
+    const std::string movetext = "1. e4 $1 {good} (1. d4 {also {fine}) e5!? \r\n2. Nf3 (2. Bc4 (2. Nc3)) $14 *";
+    scan(movetext);
+    ASSERT_EQ(engine.GameLength, 3);
+    EXPECT_EQ(engine.PlyRecords[1].Annotation, "$1 good (1. d4 also fine)");
+    EXPECT_EQ(engine.PlyRecords[2].Annotation, "!?");
+    EXPECT_EQ(engine.PlyRecords[3].Annotation, "(2. Bc4 (2. Nc3)) $14");
+
+    // Saved from the board, the game reads back with the same moves and comments (the
+    // annotated layout may break a comment's line).
+    engine.LoadGame(movetext);
+    ASSERT_FALSE(engine.ImportError);
+    engine.LoadGame(engine.MoveList_A());
+    EXPECT_FALSE(engine.ImportError);
+    ASSERT_EQ(engine.GameLength, 3);
+    EXPECT_EQ(engine.PlyRecords[3].MoveSAN, "Nf3");
+    const auto words = [](const std::string &text) {
+        std::istringstream in(text);
+        std::string word;
+        std::string joined;
+        while (in >> word)
+            joined += (joined.empty() ? "" : " ") + word;
+        return joined;
+    };
+    EXPECT_EQ(words(engine.PlyRecords[1].Annotation), "$1 good (1. d4 also fine)");
+    EXPECT_EQ(words(engine.PlyRecords[3].Annotation), "(2. Bc4 (2. Nc3)) $14");
+    EXPECT_TRUE(prompts.records().isEmpty());
 }
 
 TEST_F(EngineTest, ScannerKeepsMultiLineAndUnclosedComments)

@@ -118,6 +118,23 @@ TEST_F(EngineTest, EveryRealGameOfPlainSanLoadsWithoutImportError)
     EXPECT_GT(loaded, 590);
 }
 
+// Games with variations, numeric glyphs and glyphs glued to their moves: the main line
+// replays, the rest stays with the comments.
+TEST_F(EngineTest, RealGamesWithVariationsAndGlyphsLoadWithoutImportError)
+{
+    for (const char *name : {"chessx/game1.pgn", "pgn-read/calgames_05.pgn", "scid/res_gameUTF8.pgn"}) {
+        const std::vector<PgnGame> games = readGames(fs::path(PAVISTO_TEST_DATA_DIR) / name);
+        ASSERT_FALSE(games.empty()) << name;
+        for (const PgnGame &game : games) {
+            prompts.clearRecords();
+            load(engine, game);
+            EXPECT_FALSE(engine.ImportError) << game.source;
+            EXPECT_GT(engine.GameLength, 0) << game.source;
+            EXPECT_TRUE(prompts.records().isEmpty()) << game.source;
+        }
+    }
+}
+
 // Each fixture names a game of the test data ("folder/file.pgn N", N counted from 0)
 // and lists the FEN the record must hold after every ply, ply 0 first.
 class FenFixture : public EngineTest, public ::testing::WithParamInterface<const char *> {};

@@ -199,4 +199,29 @@ TEST(Mate, CastlingAttackTests)
     }
 }
 
+// A replay tests each move against the board the move before left: the check flags must
+// be those of an engine that starts from the position itself.
+TEST(Check, FlagsDuringAReplayMatchAFreshEngineAtEachPosition)
+{
+    const std::vector<GameMoves> games = readPgnGames(std::string(PAVISTO_TEST_DATA_DIR) + "/pgn-extract/fischer.pgn");
+    ASSERT_FALSE(games.empty());
+    int checks = 0;
+    for (std::size_t game = 0; game < games.size() && game < 40; ++game) {
+        auto engine = engineAt(games[game].fen.empty() ? Start : games[game].fen);
+        for (const std::string &san : games[game].moves) {
+            engine->WriteForsyth();
+            auto fresh = engineAt(engine->Forsyth);
+            const bool made = playSan(*engine, san);
+            ASSERT_EQ(playSan(*fresh, san), made) << "game " << game << " " << san;
+            if (!made)
+                break;
+            EXPECT_EQ(engine->WhiteInCheck, fresh->WhiteInCheck) << "game " << game << " " << san;
+            EXPECT_EQ(engine->BlackInCheck, fresh->BlackInCheck) << "game " << game << " " << san;
+            EXPECT_EQ(engine->MateFlag, fresh->MateFlag) << "game " << game << " " << san;
+            checks += engine->WhiteInCheck || engine->BlackInCheck;
+        }
+    }
+    EXPECT_GT(checks, 100);
+}
+
 } // namespace
