@@ -46,34 +46,37 @@ void GameEngine::LoadSetup(const std::string &FEN, const std::string &Move_List)
 
 void GameEngine::ReadGame()
 {
-    platform::BusyPointer busy;
-    ImportError = false;
-    setCellsVisible(false);
-    Ply = 0;
-    MoveNumber = 1;
-    PlyRecord &start = PlyRecords[0];
-    if (SetupMode) {
-        start.Fen = Forsyth;
-        if (OnMove == 'B')
-            start.MoveSAN = "...";
-    } else {
-        start.Fen = StartFen;
+    {
+        // The pointer is normal again before any message is shown.
+        platform::BusyPointer busy;
+        ImportError = false;
+        setCellsVisible(false);
+        Ply = 0;
+        MoveNumber = 1;
+        PlyRecord &start = PlyRecords[0];
+        if (SetupMode) {
+            start.Fen = Forsyth;
+            if (OnMove == 'B')
+                start.MoveSAN = "...";
+        } else {
+            start.Fen = StartFen;
+        }
+        Forsyth = start.Fen;
+        ReadForsyth();
+        // Promotion tokens set PromotionPiece while they are resolved; the host's choice
+        // for moves made by dragging must survive the replay.
+        const std::string promotionPiece = PromotionPiece;
+        for (int ply = 1, last = lastPly(); ply <= last; ++ply) {
+            PendingEPSquare = "-";
+            GoForwardOneMove();
+        }
+        PromotionPiece = promotionPiece;
+        setCellsVisible(true);
+        Ply = 0;
+        Forsyth = start.Fen;
+        ReadForsyth();
+        GameChanged = false;
     }
-    Forsyth = start.Fen;
-    ReadForsyth();
-    // Promotion tokens set PromotionPiece while they are resolved; the host's choice for
-    // moves made by dragging must survive the replay.
-    const std::string promotionPiece = PromotionPiece;
-    for (int ply = 1, last = lastPly(); ply <= last; ++ply) {
-        PendingEPSquare = "-";
-        GoForwardOneMove();
-    }
-    PromotionPiece = promotionPiece;
-    setCellsVisible(true);
-    Ply = 0;
-    Forsyth = start.Fen;
-    ReadForsyth();
-    GameChanged = false;
     if (ImportError) {
         platform::messageBox(QStringLiteral("Error loading this game. It may be an illegal move or an error\r\n"
                                             "in the notation. Some information may not be displayed properly."),

@@ -5,11 +5,16 @@
 namespace tolvar {
 namespace {
 
-// End of the word that starts at `pos`: the first of `stops` after it, or the text's end.
-std::size_t wordEnd(std::string_view text, std::size_t pos, std::string_view stops)
+// End of the word that starts at `pos`: the first space or CR after it (or, with
+// `angleBrackets`, "<" or ">"), or the text's end.
+std::size_t wordEnd(std::string_view text, std::size_t pos, bool angleBrackets = false)
 {
-    const std::size_t end = text.find_first_of(stops, pos);
-    return end == std::string_view::npos ? text.size() : end;
+    for (; pos < text.size(); ++pos) {
+        const char c = text[pos];
+        if (c == ' ' || c == '\r' || (angleBrackets && (c == '<' || c == '>')))
+            break;
+    }
+    return pos;
 }
 
 // A second comment on the same ply joins the first instead of replacing it.
@@ -59,7 +64,7 @@ void GameEngine::StripMovesFromList()
         const char c = text[pos];
         switch (c) {
         case '0': {
-            const std::size_t end = wordEnd(text, pos, " \r<>");
+            const std::size_t end = wordEnd(text, pos, true);
             const std::string_view word = text.substr(pos, end - pos);
             if (word == "0-1" || word == "0:1")
                 return endWithResult("0-1");
@@ -73,7 +78,7 @@ void GameEngine::StripMovesFromList()
             break;
         }
         case '1': {
-            const std::string_view word = text.substr(pos, wordEnd(text, pos, " \r") - pos);
+            const std::string_view word = text.substr(pos, wordEnd(text, pos) - pos);
             if (word == "1-0" || word == "1:0")
                 return endWithResult("1-0");
             if (word == "1/2-1/2" || word == "1/2")
@@ -103,7 +108,7 @@ void GameEngine::StripMovesFromList()
             break;
         }
         default: {
-            const std::size_t end = wordEnd(text, pos, " \r");
+            const std::size_t end = wordEnd(text, pos);
             if (!recordMove(text.substr(pos, end - pos)))
                 return;
             pos = end + 1;

@@ -29,8 +29,7 @@ void RulesEngine::Hashtable()
 void RulesEngine::PGNForwardHT()
 {
     const PlyRecord &record = currentRecord();
-    for (int index = 1; index <= 64; ++index)
-        Board.atIndex(index) = record.Squares[index];
+    std::copy(record.Squares.begin() + 1, record.Squares.end(), Board.cells.begin());
 }
 
 void RulesEngine::FindSFXDesignator()

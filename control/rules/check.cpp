@@ -1,5 +1,7 @@
 #include "rules_engine.h"
 
+#include "attack_tables.h"
+
 #include <cstdlib>
 
 namespace tolvar {
@@ -49,40 +51,51 @@ bool RulesEngine::isAttacked(const BoardGrid &grid, int file, int rank, char att
     const int pawnRank = attacker == 'W' ? rank - 1 : rank + 1;
     if (grid.safeAt(pawnRank, file + 1) == pawn || grid.safeAt(pawnRank, file - 1) == pawn)
         return true;
+    const int square = squareIndex(file, rank) - 1;
     const PieceCode knight(attacker, 'N');
-    for (const Step step : knightSteps)
-        if (grid.safeAt(rank + step.rank, file + step.file) == knight)
+    for (const std::int8_t target : attack::tables.knights[square]) {
+        if (target < 0)
+            break;
+        if (grid.cells[target] == knight)
             return true;
-    const PieceCode queen(attacker, 'Q');
-    const PieceCode rook(attacker, 'R');
-    const PieceCode bishop(attacker, 'B');
-    int f = 0;
-    int r = 0;
-    for (const Step step : lineSteps) {
-        if (firstOccupied(grid, file, rank, step, f, r)) {
-            const PieceCode code = grid(r, f);
-            if (code == queen || code == rook)
-                return true;
-        }
     }
-    for (const Step step : diagonalSteps) {
-        if (firstOccupied(grid, file, rank, step, f, r)) {
-            const PieceCode code = grid(r, f);
-            if (code == queen || code == bishop)
+    const PieceCode queen(attacker, 'Q');
+    const PieceCode lineSlider(attacker, 'R');
+    const PieceCode diagonalSlider(attacker, 'B');
+    for (int d = 0; d < 8; ++d) {
+        const PieceCode slider = d < 4 ? lineSlider : diagonalSlider;
+        for (const std::int8_t target : attack::tables.rays[square][d]) {
+            if (target < 0)
+                break;
+            const PieceCode code = grid.cells[target];
+            if (code.isEmpty())
+                continue;
+            if (code == queen || code == slider)
                 return true;
+            break;
         }
     }
     return false;
 }
 
+// White's king is looked for from rank 1 up, Black's from rank 8 down: each is found
+// near its own side at once.
 bool RulesEngine::findKing(const BoardGrid &grid, PieceCode king, int &file, int &rank)
 {
-    for (int i = 0; i < 64; ++i) {
-        if (grid.cells[i] == king) {
-            file = fileOfIndex(i + 1);
-            rank = rankOfIndex(i + 1);
-            return true;
-        }
+    const auto found = [&](int cell) {
+        file = fileOfIndex(cell + 1);
+        rank = rankOfIndex(cell + 1);
+        return true;
+    };
+    if (king.color() == 'W') {
+        for (int rankStart = 56; rankStart >= 0; rankStart -= 8)
+            for (int cell = rankStart; cell < rankStart + 8; ++cell)
+                if (grid.cells[cell] == king)
+                    return found(cell);
+    } else {
+        for (int cell = 0; cell < 64; ++cell)
+            if (grid.cells[cell] == king)
+                return found(cell);
     }
     return false;
 }

@@ -8,23 +8,34 @@
 namespace tolvar {
 namespace {
 
+// FEN letters by colour class (white, black, empty, other) and piece letter; '1' for
+// every code that starts with "E", '\0' for a code the table does not know.
+constexpr auto fenLetters = [] {
+    std::array<std::array<char, 256>, 4> letters{};
+    constexpr std::string_view pieces = "KQRBNp";
+    constexpr std::string_view white = "KQRBNP";
+    constexpr std::string_view black = "kqrbnp";
+    for (std::size_t i = 0; i < pieces.size(); ++i) {
+        letters[0][static_cast<unsigned char>(pieces[i])] = white[i];
+        letters[1][static_cast<unsigned char>(pieces[i])] = black[i];
+    }
+    letters[2].fill('1');
+    return letters;
+}();
+
+constexpr auto colorClasses = [] {
+    std::array<std::uint8_t, 256> classes{};
+    classes.fill(3);
+    classes['W'] = 0;
+    classes['B'] = 1;
+    classes['E'] = 2;
+    return classes;
+}();
+
 // The FEN letter of a piece code, '1' for an empty square, '\0' for anything else.
 constexpr char fenLetter(PieceCode code)
 {
-    const bool white = code.color() == 'W';
-    if (!white && code.color() != 'B')
-        return code.isEmpty() ? '1' : '\0';
-    char letter = '\0';
-    switch (code.piece()) {
-    case 'K': letter = 'K'; break;
-    case 'Q': letter = 'Q'; break;
-    case 'R': letter = 'R'; break;
-    case 'B': letter = 'B'; break;
-    case 'N': letter = 'N'; break;
-    case 'p': letter = 'P'; break;
-    default: return '\0';
-    }
-    return white ? letter : static_cast<char>(letter - 'A' + 'a');
+    return fenLetters[colorClasses[static_cast<unsigned char>(code.color())]][static_cast<unsigned char>(code.piece())];
 }
 
 // The piece code of a FEN placement letter, or an empty code with `ok` false.
@@ -78,6 +89,13 @@ void appendNumber(std::string &text, int value)
     char buffer[8];
     const auto end = std::to_chars(buffer, buffer + sizeof buffer, value).ptr;
     text.append(buffer, end);
+}
+
+char *appendText(char *out, std::string_view text)
+{
+    for (const char c : text)
+        *out++ = c;
+    return out;
 }
 
 void showReadError()
@@ -167,44 +185,59 @@ void RulesEngine::ReadForsyth()
 
 void RulesEngine::WriteForsyth()
 {
-    std::string &text = Forsyth;
-    text.clear();
-    char letter = FenChar;
+    const PlyRecord &record = currentRecord();
+    // Placement (at most 71 characters), the fixed fields and two 16-bit numbers fit; the
+    // castling and en-passant texts are bounded so that odd values cannot overflow it.
+    char buffer[160];
+    char *out = buffer;
+    std::array<char, 65> letters;
+    bool allKnown = true;
+    for (int index = 1; index <= 64; ++index) {
+        letters[index] = fenLetter(picBoard[index].Tag);
+        allKnown &= letters[index] != '\0';
+    }
+    if (!allKnown) {
+        // A code outside the table repeats the letter written before it.
+        char letter = FenChar;
+        for (int index = 1; index <= 64; ++index) {
+            if (letters[index] == '\0')
+                letters[index] = letter;
+            letter = letters[index];
+        }
+    }
+    FenChar = letters[64];
     for (int rankStart = 1; rankStart <= 57; rankStart += 8) {
         if (rankStart > 1)
-            text += '/';
-        int emptyRun = 0;
+            *out++ = '/';
+        // Without branches on the squares: a digit goes out when a piece ends a run of
+        // empty squares, a letter for every piece.
+        int run = 0;
         for (int index = rankStart; index < rankStart + 8; ++index) {
-            const char mapped = fenLetter(picBoard[index].Tag);
-            if (mapped != '\0')
-                letter = mapped;
-            if (letter == '1') {
-                ++emptyRun;
-                continue;
-            }
-            if (emptyRun > 0)
-                text += static_cast<char>('0' + emptyRun);
-            emptyRun = 0;
-            text += letter;
+            const char letter = letters[index];
+            const int empty = letter == '1';
+            *out = static_cast<char>('0' + run);
+            out += (run != 0) & (empty ^ 1);
+            *out = letter;
+            out += empty ^ 1;
+            run = (run + 1) * empty;
         }
-        if (emptyRun > 0)
-            text += static_cast<char>('0' + emptyRun);
+        if (run != 0)
+            *out++ = static_cast<char>('0' + run);
     }
-    FenChar = letter;
 
-    if (OnMove == 'W')
-        text += " w";
-    else if (OnMove == 'B')
-        text += " b";
-    const PlyRecord &record = currentRecord();
-    text += ' ';
-    text += CastleOption;
-    text += ' ';
-    text += record.EPSquare;
-    text += ' ';
-    appendNumber(text, record.HalfmoveClock);
-    text += ' ';
-    appendNumber(text, MoveNumber);
+    if (OnMove == 'W' || OnMove == 'B') {
+        *out++ = ' ';
+        *out++ = OnMove == 'W' ? 'w' : 'b';
+    }
+    *out++ = ' ';
+    out = appendText(out, std::string_view(CastleOption).substr(0, 16));
+    *out++ = ' ';
+    out = appendText(out, std::string_view(record.EPSquare).substr(0, 16));
+    *out++ = ' ';
+    out = std::to_chars(out, out + 8, record.HalfmoveClock).ptr;
+    *out++ = ' ';
+    out = std::to_chars(out, out + 8, MoveNumber).ptr;
+    Forsyth.assign(buffer, out);
 }
 
 void RulesEngine::GetForsythChar()
@@ -245,11 +278,11 @@ void RulesEngine::SetupNewGame()
         record.MoveSAN.clear();
         record.Annotation.clear();
         record.Reserved = '\0';
-        record.EPSquare = "-";
+        setText(record.EPSquare, '-');
         record.HalfmoveClock = 0;
-        record.MoveNumberText = "0";
+        setText(record.MoveNumberText, '0');
         record.MoveNumberMove = 0;
-        record.CastleRights = "-";
+        setText(record.CastleRights, '-');
         record.PlyIndex = 0;
     }
     GameResult = "*";

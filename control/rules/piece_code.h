@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <string>
 #include <string_view>
 
 namespace tolvar {
@@ -33,6 +34,22 @@ struct PieceCode {
 };
 
 inline constexpr PieceCode EmptyCode{'E', ' '};
+
+// Sets a text of one or two characters without the general string assignment: the move
+// procedures set such texts several times per move.
+inline void setText(std::string &text, char first)
+{
+    if (text.size() != 1)
+        text.resize(1);
+    text[0] = first;
+}
+inline void setText(std::string &text, char first, char second)
+{
+    if (text.size() != 2)
+        text.resize(2);
+    text[0] = first;
+    text[1] = second;
+}
 
 // Squares: files 1..8 are "a".."h", ranks 1..8; index 1..64 runs from a8 to h1.
 constexpr bool onBoard(int file, int rank)

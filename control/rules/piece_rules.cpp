@@ -81,7 +81,7 @@ void RulesEngine::Pawn()
         MoveLegal = target.isEmpty() && Board(FromRank + forward, FromFile).isEmpty();
         if (MoveLegal) {
             rememberRuleEffects();
-            PendingEPSquare.assign({fileLetter(FromFile), white ? '3' : '6'});
+            setText(PendingEPSquare, fileLetter(FromFile), white ? '3' : '6');
         }
     } else if (std::abs(df) == 1 && dr == forward && TargetColor != MoverColor) {
         MoveLegal = !target.isEmpty();

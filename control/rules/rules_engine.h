@@ -27,6 +27,9 @@ public:
     // raised, since no handler can be connected yet.
     RulesEngine();
     virtual ~RulesEngine() = default;
+    // An engine is one board's state: copies would share its event handler.
+    RulesEngine(const RulesEngine &) = delete;
+    RulesEngine &operator=(const RulesEngine &) = delete;
 
     // --- events -------------------------------------------------------------------
     void setEventHandler(std::function<void(EngineEvent)> handler) { m_eventHandler = std::move(handler); }
@@ -231,17 +234,20 @@ protected:
 private:
     void markChanged(int index) { m_changedCells |= std::uint64_t{1} << (index - 1); }
 
-    // check.cpp / mate.cpp
+    // check.cpp
     void scanKingAttackers(char attacker);
+
+    // mate.cpp
     void blocksCheck(char defender);
     bool enPassantAnswersCheck(char defender);
+    void reachTest(char piece);
     void tryKingEscapes(char king);
     void castlingSquaresAttacked(int rank, int step, bool &flag, char attacker);
-    void commitRuleEffects();
-    void rollBackRuleEffects();
 
     // piece_rules.cpp
     void rememberRuleEffects();
+    void rollBackRuleEffects();
+    void commitRuleEffects();
     void tryCastling(int kingFromIndex, int kingToIndex, int rookFromIndex, int rookToIndex,
                      std::initializer_list<int> emptyIndexes, char letter);
 
@@ -255,7 +261,6 @@ private:
     // rival.cpp
     void rivalMovementTest(char piece);
     void rivalReaches(char piece);
-    void reachTest(char piece);
 
     std::function<void(EngineEvent)> m_eventHandler;
     std::uint64_t m_changedCells = ~std::uint64_t{0};

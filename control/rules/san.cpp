@@ -68,7 +68,7 @@ void RulesEngine::ForwardOneMove()
     if (n == 3 && isCheckMark(Token.back()))
         Token.resize(2), n = 2;
 
-    if (Token == "*")
+    if (Token.size() == 1 && Token[0] == '*')
         return;
     switch (n) {
     case 2: Len2Move(); break;
@@ -83,12 +83,15 @@ void RulesEngine::ForwardOneMove()
 
 void RulesEngine::joinCastleOption()
 {
-    CastleOption.clear();
+    char letters[4];
+    std::size_t n = 0;
     for (const char letter : {CastleWK, CastleWQ, CastleBK, CastleBQ})
         if (letter != '\0')
-            CastleOption += letter;
-    if (CastleOption.empty())
-        CastleOption = "-";
+            letters[n++] = letter;
+    if (n == 0)
+        letters[n++] = '-';
+    if (std::string_view(CastleOption) != std::string_view(letters, n))
+        CastleOption.assign(letters, n);
 }
 
 // Takes the last two characters of a token as the destination; false, with nothing
@@ -97,7 +100,7 @@ bool RulesEngine::readDestination(std::string_view square)
 {
     if (square.size() != 2 || fileNumber(square[0]) == 0 || rankNumber(square[1]) == 0)
         return false;
-    ToSquareName = square;
+    setText(ToSquareName, square[0], square[1]);
     ToFile = static_cast<std::int16_t>(fileNumber(square[0]));
     ToRank = static_cast<std::int16_t>(rankNumber(square[1]));
     return true;
@@ -107,7 +110,7 @@ void RulesEngine::Len2Move()
 {
     const PieceCode pawn(OnMove, 'p');
     MovePiece = 'p';
-    FromFileText.assign(1, TokenHead);
+    setText(FromFileText, TokenHead);
     if (!readDestination(Token))
         return;
     for (int rank = 1; rank <= 8; ++rank) {
@@ -140,7 +143,7 @@ void RulesEngine::Len3Move()
 
 void RulesEngine::Len3MovePawn()
 {
-    FromFileText.assign(1, TokenHead);
+    setText(FromFileText, TokenHead);
     FromFile = static_cast<std::int16_t>(fileNumber(TokenHead));
     if (!readDestination(std::string_view(Token).substr(1)))
         return;
@@ -226,19 +229,22 @@ void RulesEngine::makePawnMove()
 void RulesEngine::DoPGNMove()
 {
     CheckForCheck();
-    if ((OnMove == 'W' && WhiteInCheck) || (OnMove == 'B' && BlackInCheck)) {
+    if ((OnMove == 'W' && WhiteInCheck) || (OnMove == 'B' && BlackInCheck) || !onBoard(FromFile, FromRank)
+        || !onBoard(ToFile, ToRank)) {
         MoveLegal = false;
         return;
     }
     FromIndex = static_cast<std::int16_t>(squareIndex(FromFile, FromRank));
     ToIndex = static_cast<std::int16_t>(squareIndex(ToFile, ToRank));
-    FromSquareName.assign({fileLetter(FromFile), rankDigit(FromRank)});
+    setText(FromSquareName, fileLetter(FromFile), rankDigit(FromRank));
     ToFileLetter = fileLetter(ToFile);
     TransferPiece(FromIndex, ToIndex);
 }
 
 void RulesEngine::PGNPromotePiece()
 {
+    if (!onBoard(FromFile, FromRank))
+        return;
     FromIndex = static_cast<std::int16_t>(squareIndex(FromFile, FromRank));
     if (PromotionPiece != "Q" && PromotionPiece != "R" && PromotionPiece != "B" && PromotionPiece != "N")
         return;

@@ -89,6 +89,8 @@ void RulesEngine::setCellsVisible(bool visible)
 
 void RulesEngine::ShowPiece(int index, PieceCode code)
 {
+    if (index < 1 || index > 64)
+        return;
     SquareCell &cell = picBoard[index];
     cell.Picture = cell.DragIcon = imageForCode(code);
     cell.DragMode = DragMode::Automatic;
@@ -98,6 +100,8 @@ void RulesEngine::ShowPiece(int index, PieceCode code)
 
 void RulesEngine::ClearSquare(int index)
 {
+    if (index < 1 || index > 64)
+        return;
     SquareCell &cell = picBoard[index];
     cell.Picture = cell.DragIcon = PieceImage::imgNoImage;
     cell.DragMode = DragMode::Manual;
@@ -108,6 +112,8 @@ void RulesEngine::ClearSquare(int index)
 
 void RulesEngine::TransferPiece(int fromIndex, int toIndex)
 {
+    if (fromIndex < 1 || fromIndex > 64 || toIndex < 1 || toIndex > 64)
+        return;
     const SquareCell &from = picBoard[fromIndex];
     SquareCell &to = picBoard[toIndex];
     to.Picture = from.Picture;

@@ -1,5 +1,7 @@
 #include "engine_fixture.h"
 
+#include "platform/busy_pointer.h"
+
 namespace tolvar::testing {
 namespace {
 
@@ -76,6 +78,23 @@ TEST_F(EngineTest, IllegalMoveLoadsTheRestAndReportsOnce)
     EXPECT_EQ(fenTail(engine.PlyRecords[5].Fen, 5).substr(0, 1), "b");
 }
 
+TEST_F(EngineTest, ReplayShowsTheBusyPointerUntilBeforeTheMessage)
+{
+    std::vector<std::string> trace;
+    // Each change of the pointer notes how many messages were shown before it.
+    platform::setBusyPointerHandler([&](bool busy) {
+        trace.push_back((busy ? "busy " : "normal ") + std::to_string(prompts.records().size()));
+    });
+    engine.setEventHandler([&trace](EngineEvent event) {
+        if (event == E::LoadGameComplete)
+            trace.push_back("complete");
+    });
+    engine.LoadGame("1. e4 e5 2. Ke3 *");
+    platform::setBusyPointerHandler(nullptr);
+    EXPECT_EQ(trace, (std::vector<std::string>{"busy 0", "normal 0", "complete"}));
+    EXPECT_EQ(messageTitles(), std::vector<std::string>{"Import Error"});
+}
+
 TEST_F(EngineTest, LoadSetupWithBlackToMove)
 {
     const std::string fen = "rnbqkbnr/pppp1ppp/8/4p3/4P3/5N2/PPPP1PPP/RNBQKB1R b KQkq - 1 2";
@@ -114,6 +133,16 @@ TEST_F(EngineTest, LoadMoveAppendsAndRaisesTwoEvents)
     engine.LoadMove("exd5");
     EXPECT_EQ(engine.PMCapture, 0);
     EXPECT_EQ(engine.PlyRecords[5].Fen, "rnbqkbnr/ppp2ppp/8/3Pp3/8/5N2/PPPP1PPP/RNBQKB1R b KQkq - 0 3");
+}
+
+TEST_F(EngineTest, LoadMoveCastlesAndCountsTheClock)
+{
+    engine.LoadGame("1. e4 e5 2. Nf3 Nc6 3. Bc4 Bc5 *");
+    engine.MoveLast();
+    engine.LoadMove("O-O");
+    EXPECT_EQ(engine.PlyRecords[7].Fen, "r1bqk1nr/pppp1ppp/2n5/2b1p3/2B1P3/5N2/PPPP1PPP/RNBQ1RK1 b kq - 5 4");
+    EXPECT_EQ(engine.CastleOption, "kq");
+    EXPECT_EQ(engine.MoveList, "1. e4 e5 2. Nf3 Nc6 3. Bc4 Bc5 4. O-O *");
 }
 
 TEST_F(EngineTest, LoadMoveThatCannotBeMadeLeavesTheRecord)

@@ -82,6 +82,25 @@ TEST_F(NavigationTest, NavigatePlyJumpsWithoutAnEvent)
     EXPECT_TRUE(events.empty());
 }
 
+TEST_F(NavigationTest, AnnotationOfTheCurrentPlySurvivesNavigation)
+{
+    engine.NavigatePly(2);
+    engine.WriteAnnotation("The most common reply.");
+    engine.MoveLast();
+    std::string annotation = "not read yet";
+    engine.ReadAnnotation(annotation);
+    EXPECT_EQ(annotation, "");
+    engine.NavigatePly(2);
+    engine.ReadAnnotation(annotation);
+    EXPECT_EQ(annotation, "The most common reply.");
+    EXPECT_EQ(engine.MoveList_A(), "1. e4 e5 {The most common reply.} 2. Nf3 Nc6 *");
+
+    engine.LoadGame("1. e4 e5 2. Nf3 Nc6 *");
+    engine.NavigatePly(2);
+    engine.ReadAnnotation(annotation);
+    EXPECT_EQ(annotation, "");
+}
+
 TEST_F(NavigationTest, PlyWrittenByTheHostNeverLeavesTheRecord)
 {
     engine.Ply = 30000;

@@ -165,6 +165,16 @@ TEST(Fen, WriteForsythWritesTheCurrentPlysEnPassantAndClock)
     EXPECT_EQ(engine->Forsyth, "4k3/8/8/8/8/8/8/4K3 - d6 12 33");
 }
 
+// A cell code the letter table does not know repeats the letter written before it.
+TEST(Fen, WriteForsythRepeatsTheLetterBeforeAnUnknownCode)
+{
+    auto engine = std::make_unique<RulesEngine>();
+    engine->picBoard[2].Tag = PieceCode('X', 'Y');
+    engine->picBoard[20].Tag = PieceCode('W', 'x');
+    engine->WriteForsyth();
+    EXPECT_EQ(engine->Forsyth, "rrbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR w KQkq - 0 1");
+}
+
 TEST(Fen, GetForsythCharMapsCodesAndIgnoresUnknownOnes)
 {
     auto engine = std::make_unique<RulesEngine>();
