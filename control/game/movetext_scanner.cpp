@@ -114,16 +114,29 @@ void GameEngine::StripMovesFromList()
     };
     const auto endWithResult = [this](const char *result) { GameResult = result; };
 
+    // A word that starts with "0" or "1" and is no result is skipped one character at a
+    // time, so its end is remembered: no stop character lies before it, and a long
+    // numeric word is scanned once instead of once per character.
     std::size_t pos = 0;
+    std::size_t knownEnd[2] = {0, 0};
+    const auto endOfWord = [&](bool angleBrackets) {
+        std::size_t &end = knownEnd[angleBrackets];
+        if (pos >= end)
+            end = wordEnd(text, pos, angleBrackets);
+        return end;
+    };
+
     while (pos < text.size()) {
         const char c = text[pos];
         switch (c) {
         case '0': {
-            const std::size_t end = wordEnd(text, pos, true);
+            const std::size_t end = endOfWord(true);
             const std::string_view word = text.substr(pos, end - pos);
             if (word == "0-1" || word == "0:1")
                 return endWithResult("0-1");
-            const std::string_view castling = word.substr(0, word.find_first_of("!?"));
+            // Castling with glyphs is short; a long word is never castling.
+            const std::string_view castling =
+                word.size() > 9 ? std::string_view() : word.substr(0, word.find_first_of("!?"));
             if (castling == "0-0" || castling == "0-0-0") {
                 if (!recordMove(word))
                     return;
@@ -134,7 +147,7 @@ void GameEngine::StripMovesFromList()
             break;
         }
         case '1': {
-            const std::string_view word = text.substr(pos, wordEnd(text, pos) - pos);
+            const std::string_view word = text.substr(pos, endOfWord(false) - pos);
             if (word == "1-0" || word == "1:0")
                 return endWithResult("1-0");
             if (word == "1/2-1/2" || word == "1/2")
