@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <cstring>
+#include <string>
 
 namespace tolvar {
 namespace {
@@ -33,6 +34,28 @@ bool rankHolds(const BoardGrid &grid, int rank, PieceCode code)
     return hasZeroLane(cells[0] ^ pattern) || hasZeroLane(cells[1] ^ pattern);
 }
 
+constexpr bool isFileLetter(char c)
+{
+    return c >= 'a' && c <= 'h';
+}
+
+// Many files write a promotion without "=" ("a8Q", "bxa1Q", "e8Q+", "exd8N#"): the "=" is
+// put in so the token reads like any other promotion. Only an upper-case letter after rank
+// 1 or 8 counts; a lower-case one stays refused, as it is after a piece letter. The token
+// is at most 7 characters here, so the insertion stays inside the string's own buffer.
+void insertPromotionEquals(std::string &token)
+{
+    std::size_t core = token.size();
+    if (core > 0 && isCheckMark(token[core - 1]))
+        --core;
+    if ((core != 3 && core != 5) || !isPieceLetter(token[core - 1]) || token[core - 1] == 'K')
+        return;
+    if ((token[core - 2] != '1' && token[core - 2] != '8') || !isFileLetter(token[core - 3])
+        || !isFileLetter(token[0]) || (core == 5 && token[1] != 'x'))
+        return;
+    token.insert(core - 1, 1, '=');
+}
+
 constexpr std::string_view castlingPrefixes[] = {"O-O-O", "O-O", "0-0-0", "0-0", "o-o-o", "o-o"};
 
 } // namespace
@@ -57,6 +80,8 @@ void RulesEngine::ForwardOneMove()
             }
         }
     }
+
+    insertPromotionEquals(Token);
 
     // Check and capture marks and the promotion suffix come off one by one, each step
     // looking at the length the previous one left.
