@@ -114,7 +114,7 @@ TEST_P(SanRefusal, MakesNoMove)
 INSTANTIATE_TEST_SUITE_P(
     Tokens, SanRefusal,
     ::testing::Values(
-        Refusal{"OriginFileAndRank", Start, "Ng1f3"}, 
+        Refusal{"OriginFileAndRank", Start, "Ng1f3"},
         Refusal{"LowerCasePromotionWithoutEquals", "8/4P3/8/8/8/8/8/k3K3 w - - 0 1", "e8q"},
         Refusal{"LowerCaseCapturePromotionWithoutEquals", "3r4/4P3/8/8/8/8/8/k3K3 w - - 0 1", "exd8q+"},
         Refusal{"KingLetterWithoutEquals", "8/4P3/8/8/8/8/8/k3K3 w - - 0 1", "e8K"},
