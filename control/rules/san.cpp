@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <cstring>
+#include <string>
 
 namespace tolvar {
 namespace {
@@ -33,6 +34,43 @@ bool rankHolds(const BoardGrid &grid, int rank, PieceCode code)
     return hasZeroLane(cells[0] ^ pattern) || hasZeroLane(cells[1] ^ pattern);
 }
 
+// The length of a token without its trailing check or mate mark.
+std::size_t lengthBeforeMark(std::string_view token)
+{
+    return !token.empty() && isCheckMark(token.back()) ? token.size() - 1 : token.size();
+}
+
+// Many files write a promotion without "=" ("a8Q", "bxa1Q", "e8Q+", "exd8N#"): the "=" is
+// put in so the token reads like any other promotion. Only an upper-case letter after rank
+// 1 or 8 counts; a lower-case one stays refused, as it is after a piece letter. The token
+// is at most 7 characters here, so the insertion stays inside the string's own buffer.
+void insertPromotionEquals(std::string &token)
+{
+    const std::size_t core = lengthBeforeMark(token);
+    if ((core != 3 && core != 5) || !isPieceLetter(token[core - 1]) || token[core - 1] == 'K')
+        return;
+    if ((token[core - 2] != '1' && token[core - 2] != '8') || fileNumber(token[core - 3]) == 0
+        || fileNumber(token[0]) == 0 || (core == 5 && token[1] != 'x'))
+        return;
+    token.insert(core - 1, 1, '=');
+}
+
+// Some files write a pawn capture, en passant above all, as its two squares ("e5d6",
+// "g4f3+"): one diagonal step forward for `side` becomes "exd6", which names that very
+// origin, since a pawn capture is looked for one rank behind its destination.
+void markCoordinateCapture(std::string &token, char side)
+{
+    const std::size_t core = lengthBeforeMark(token);
+    if (core != 4 || rankNumber(token[1]) == 0 || rankNumber(token[3]) == 0)
+        return;
+    const int fileStep = fileNumber(token[2]) - fileNumber(token[0]);
+    const int forward = side == 'W' ? 1 : side == 'B' ? -1 : 0;
+    if (fileNumber(token[0]) == 0 || fileNumber(token[2]) == 0 || (fileStep != 1 && fileStep != -1)
+        || forward == 0 || rankNumber(token[3]) - rankNumber(token[1]) != forward)
+        return;
+    token[1] = 'x';
+}
+
 constexpr std::string_view castlingPrefixes[] = {"O-O-O", "O-O", "0-0-0", "0-0", "o-o-o", "o-o"};
 
 } // namespace
@@ -57,6 +95,9 @@ void RulesEngine::ForwardOneMove()
             }
         }
     }
+
+    insertPromotionEquals(Token);
+    markCoordinateCapture(Token, OnMove);
 
     // Check and capture marks and the promotion suffix come off one by one, each step
     // looking at the length the previous one left.

@@ -54,8 +54,24 @@ INSTANTIATE_TEST_SUITE_P(
         Resolution{"PromotionPush", "8/4P3/8/8/8/8/8/k3K3 w - - 0 1", "e8=Q", "4Q3/8/8/8/8/8/8/k3K3", "-"},
         Resolution{"UnderPromotion", "1r6/P7/8/8/8/8/8/k3K3 w - - 0 1", "axb8=N", "1N6/8/8/8/8/8/8/k3K3", "-"},
         Resolution{"BlackPromotion", "4k3/8/8/8/8/8/p7/4K3 b - - 0 1", "a1=R+", "4k3/8/8/8/8/8/8/r3K3", "-"},
+        // Many files leave out the "=": the token resolves as if it were there.
+        Resolution{"PromotionPushWithoutEquals", "8/4P3/8/8/8/8/8/k3K3 w - - 0 1", "e8Q", "4Q3/8/8/8/8/8/8/k3K3",
+                   "-"},
+        Resolution{"PromotionCaptureWithoutEquals", "4k3/8/8/8/8/8/1p6/R3K3 b - - 0 1", "bxa1Q+",
+                   "4k3/8/8/8/8/8/8/q3K3", "-"},
+        Resolution{"PromotionCheckWithoutEquals", "4k3/8/8/8/8/8/p7/4K3 b - - 0 1", "a1R+", "4k3/8/8/8/8/8/8/r3K3",
+                   "-"},
+        Resolution{"UnderPromotionMateMarkWithoutEquals", "3r4/4P3/8/8/8/8/8/k3K3 w - - 0 1", "exd8N#",
+                   "3N4/8/8/8/8/8/8/k3K3", "-"},
+        Resolution{"BishopPromotionWithoutEquals", "1r6/P7/8/8/8/8/8/k3K3 w - - 0 1", "axb8B",
+                   "1B6/8/8/8/8/8/8/k3K3", "-"},
         // An unknown promotion letter is no error: the pawn arrives unpromoted.
         Resolution{"UnknownPromotionLetter", "8/4P3/8/8/8/8/8/k3K3 w - - 0 1", "e8=K", "4P3/8/8/8/8/8/8/k3K3", "-"},
+        // A pawn capture written as its two squares, en passant the usual case.
+        Resolution{"CoordinateEnPassant", "rnbqkbnr/ppp1p1pp/8/3pPp2/8/8/PPPP1PPP/RNBQKBNR w KQkq d6 0 3", "e5d6",
+                   "rnbqkbnr/ppp1p1pp/3P4/5p2/8/8/PPPP1PPP/RNBQKBNR", "KQkq"},
+        Resolution{"CoordinateBlackCaptureWithCheck", "4k3/8/8/8/6p1/5P2/8/4K3 b - - 0 1", "g4f3+",
+                   "4k3/8/8/8/8/5p2/8/4K3", "-"},
         Resolution{"EnPassant", "rnbqkbnr/ppp1p1pp/8/3pPp2/8/8/PPPP1PPP/RNBQKBNR w KQkq f6 0 3", "exf6",
                    "rnbqkbnr/ppp1p1pp/5P2/3p4/8/8/PPPP1PPP/RNBQKBNR", "KQkq"},
         Resolution{"WhiteQueenSide", "r3k2r/8/8/8/8/8/8/R3K2R w KQkq - 0 1", "O-O-O", "r3k2r/8/8/8/8/8/8/2KR3R",
@@ -98,7 +114,18 @@ TEST_P(SanRefusal, MakesNoMove)
 INSTANTIATE_TEST_SUITE_P(
     Tokens, SanRefusal,
     ::testing::Values(
-        Refusal{"OriginFileAndRank", Start, "Ng1f3"}, Refusal{"PromotionWithoutEquals", "8/4P3/8/8/8/8/8/k3K3 w - - 0 1", "e8Q"},
+        Refusal{"OriginFileAndRank", Start, "Ng1f3"},
+        Refusal{"LowerCasePromotionWithoutEquals", "8/4P3/8/8/8/8/8/k3K3 w - - 0 1", "e8q"},
+        Refusal{"LowerCaseCapturePromotionWithoutEquals", "3r4/4P3/8/8/8/8/8/k3K3 w - - 0 1", "exd8q+"},
+        Refusal{"KingLetterWithoutEquals", "8/4P3/8/8/8/8/8/k3K3 w - - 0 1", "e8K"},
+        Refusal{"PieceLetterAfterMiddleRank", "4k3/8/8/8/8/8/4P3/4K3 w - - 0 1", "e4Q"},
+        Refusal{"PieceLetterAfterMiddleRankCapture", "4k3/8/8/8/8/3p4/4P3/4K3 w - - 0 1", "exd3Q+"},
+        // Only a diagonal pawn step forward is read from its two squares.
+        Refusal{"CoordinatePieceMove", Start, "g1f3"}, Refusal{"CoordinatePawnPush", Start, "e2e4"},
+        Refusal{"CoordinateCaptureBackward", "4k3/8/8/8/8/4P3/3p4/6K1 w - - 0 1", "e3d2"},
+        Refusal{"CoordinateKingDiagonal", "4k3/8/8/8/8/8/8/4K3 w - - 0 1", "e1d2"},
+        Refusal{"CoordinateCaptureTwoFiles", "4k3/8/8/8/8/2p5/4P3/4K3 w - - 0 1", "e2c3"},
+        Refusal{"PieceMoveWithPromotionLetter", "4k3/8/8/8/8/8/8/R3K3 w - - 0 1", "Ra8Q"},
         Refusal{"LowerCasePiece", Start, "nf3"}, Refusal{"Empty", Start, ""}, Refusal{"NoPieceReaches", Start, "Nd4"},
         Refusal{"PawnBlocked", "4k3/8/8/8/8/4p3/4P3/4K3 w - - 0 1", "e4"},
         Refusal{"PawnCaptureOntoEmpty", Start, "exd3"},
@@ -149,11 +176,13 @@ TEST(San, ReductionLeavesTheCoreTokenAndCaptureColour)
     };
     const Case cases[] = {
         {"3r4/4P3/8/8/8/8/8/k3K3 w - - 0 1", "exd8=Q+", "ed8", 'B', true},
+        {"3r4/4P3/8/8/8/8/8/k3K3 w - - 0 1", "exd8Q+", "ed8", 'B', true},
         {"1n2k3/8/5n2/8/8/8/8/4K3 b - - 0 1", "Nbxd7", "Nbd7", '\0', false},
         {"4k3/8/8/8/8/8/3p4/R2RK3 w - - 0 1", "R1xd2+", "R1d2", '\0', false},
         {"4k3/8/8/8/8/8/3p4/3RK3 w - - 0 1", "Rxd2", "Rd2", 'B', false},
         {"4k3/8/8/8/8/8/8/3QK3 w - - 0 1", "Qd8#", "Qd8", '\0', false},
         {Start, "e4+", "e4", '\0', false},
+        {"4k3/8/8/8/6p1/5P2/8/4K3 b - - 0 1", "g4f3+", "gf3", 'W', false},
     };
     for (const Case &c : cases) {
         auto engine = engineAt(c.fen);
@@ -161,6 +190,7 @@ TEST(San, ReductionLeavesTheCoreTokenAndCaptureColour)
         EXPECT_EQ(engine->Token, c.token) << c.san;
         EXPECT_EQ(engine->TargetColor, c.targetColor) << c.san;
         EXPECT_EQ(engine->PromotionPending, c.promotion) << c.san;
+        EXPECT_EQ(engine->PlyRecords[1].MoveSAN, c.san);  // the record keeps the token as written
     }
 }
 
