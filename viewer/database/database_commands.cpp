@@ -85,11 +85,7 @@ void DatabaseCommands::AskSaveFile()
 
 void DatabaseCommands::open()
 {
-    AskSaveGame();
-    if (m_state.CancelPending)
-        return;
-    AskSaveFile();
-    if (m_state.CancelPending)
+    if (!askToKeepUnsavedWork())
         return;
     const std::optional<QString> path = chooseFile(false);
     if (!path)
@@ -211,11 +207,7 @@ void DatabaseCommands::markAsDeleted()
 
 void DatabaseCommands::close()
 {
-    AskSaveGame();
-    if (m_state.CancelPending)
-        return;
-    AskSaveFile();
-    if (m_state.CancelPending)
+    if (!askToKeepUnsavedWork())
         return;
     const MessageAnswer answer = platform::messageBox(
         QStringLiteral("This will remove all loaded games from memory. Do you want to continue ?"),
@@ -241,6 +233,11 @@ void DatabaseCommands::newGame()
 }
 
 bool DatabaseCommands::mayExit()
+{
+    return askToKeepUnsavedWork();
+}
+
+bool DatabaseCommands::askToKeepUnsavedWork()
 {
     AskSaveGame();
     if (!m_state.CancelPending)

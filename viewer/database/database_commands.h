@@ -39,6 +39,8 @@ public:
     bool mayExit();
 
 private:
+    // The unsaved-game and then the unsaved-file prompt; false when either was cancelled.
+    bool askToKeepUnsavedWork();
     void reportWriteFailure(const QString &description);
 
     ViewerState &m_state;
